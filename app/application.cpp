@@ -1,0 +1,40 @@
+// The application object and the error box.
+#include "app/application.h"
+
+#include "calc/errors.h"
+
+#include <QIcon>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(title());
+    setApplicationVersion(u"2.1"_s);
+    setDesktopFileName(u"kladomer"_s);
+    setWindowIcon(QIcon(u":/icons/program.svg"_s));
+    // Arial 8 points for every control; fontconfig gives Liberation Sans, metric-compatible.
+    setFont(QFont(u"Arial"_s, 8));
+    setErrorSink(showErrorBox);
+}
+
+QString Application::title()
+{
+    return u"Kladomer"_s;
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    bool handled = false;
+    runGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void showErrorBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, Application::title(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}

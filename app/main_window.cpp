@@ -1,0 +1,338 @@
+// The main window: regions, tool bar, menu, clock, routing of the tree and the log saves.
+#include "app/main_window.h"
+
+#include "app/clock.h"
+#include "app/home_page.h"
+#include "app/section_page.h"
+#include "calc/errors.h"
+#include "calc/foundation_page.h"
+#include "calc/masonry_page.h"
+#include "calc/number_rules.h"
+#include "calc/page_kit.h"
+#include "calc/painting_page.h"
+#include "calc/sowing_page.h"
+#include "calc/underlayer_page.h"
+#include "log/log_file.h"
+#include "navigation/section_tree.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSessionManager>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int kClientWidth = 650;
+constexpr int kClientHeight = 671;
+constexpr int kToolBarHeight = 47;
+constexpr int kStatusHeight = 19;
+// The regions under the tool bar, in client pixels less the tool bar's height.
+constexpr QRect kTreeRect(8, 56 - kToolBarHeight, 289, 529);
+constexpr QRect kPageRect(304, 56 - kToolBarHeight, 337, 537);
+constexpr QRect kLogRect(8, 600 - kToolBarHeight, 633, 49);
+constexpr QSize kRegionsSize(kClientWidth, kClientHeight - kToolBarHeight - kStatusHeight);
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(u"Кладомер 2 "_s);
+    setWindowIcon(QIcon(u":/icons/program.svg"_s));
+    buildActions();
+    setCentralWidget(buildClientArea());
+
+    StatusPanel0 = new QLabel;
+    StatusPanel0->setFixedWidth(500);
+    StatusPanel0->setAccessibleName(u"Текущий расчет"_s);
+    StatusPanel1 = new QLabel;
+    StatusPanel1->setAccessibleName(u"Текущее время"_s);
+    statusBar()->addWidget(StatusPanel0);
+    statusBar()->addWidget(StatusPanel1, 1);
+    statusBar()->setSizeGripEnabled(true);
+    statusBar()->setObjectName(u"StatusBar1"_s);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1Timer(); }));
+    Timer1->start();
+    NAME_WIDGET(Timer1);
+
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
+        // The desktop session ends: keep the history as a close would.
+        runGuarded([this] { FormClose(); });
+    });
+
+    const int chrome = menuBar()->sizeHint().height() + ToolBar1->sizeHint().height()
+        + statusBar()->sizeHint().height();
+    resize(kClientWidth, kRegionsSize.height() + chrome);
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::siteAddress()
+{
+    return u"https://kladomer2.ru"_s;
+}
+
+void TForm1::buildActions()
+{
+    const QIcon exitIcon(u":/icons/exit.svg"_s);
+    const QIcon homeIcon(u":/icons/home.svg"_s);
+    const QIcon backIcon(u":/icons/back.svg"_s);
+    const QIcon forwardIcon(u":/icons/forward.svg"_s);
+    const QIcon historyIcon(u":/icons/history.svg"_s);
+
+    ToolBar1 = addToolBar(u"ToolBar1"_s);
+    ToolBar1->setObjectName(u"ToolBar1"_s);
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    ToolBar1->setIconSize(QSize(24, 24));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto *gap = new QWidget; // ToolButton2: an 8-pixel separator before the first button
+    gap->setFixedWidth(8);
+    ToolBar1->addWidget(gap);
+
+    const auto addButton = [this](const QIcon &icon, const QString &caption, const char *name,
+                                  auto routine) {
+        QAction *action = ToolBar1->addAction(icon, caption);
+        action->setObjectName(QLatin1String(name));
+        action->setToolTip(QString());
+        QWidget *button = ToolBar1->widgetForAction(action);
+        button->setObjectName(QLatin1String(name));
+        button->setMinimumSize(52, 45);
+        button->setAccessibleName(caption);
+        connect(action, &QAction::triggered, this, guarded([this, routine] { (this->*routine)(); }));
+        return action;
+    };
+    ToolButton16 = addButton(exitIcon, u"Выход"_s, "ToolButton16", &TForm1::ToolButton16Click);
+    ToolButton1 = addButton(homeIcon, u"Главная"_s, "ToolButton1", &TForm1::ToolButton1Click);
+    ToolButton8 = addButton(backIcon, u"Назад"_s, "ToolButton8", &TForm1::ToolButton8Click);
+    ToolButton9 = addButton(forwardIcon, u"Вперед"_s, "ToolButton9", &TForm1::ToolButton9Click);
+    ToolButton4 = addButton(historyIcon, u"История"_s, "ToolButton4", &TForm1::ToolButton4Click);
+    ToolButton4->setToolTip(u"Сохранить историю расчетов"_s);
+    // Tool bar buttons without a hint show none (Qt would show the caption).
+    for (QAction *a : { ToolButton16, ToolButton1, ToolButton8, ToolButton9 })
+        ToolBar1->widgetForAction(a)->setToolTip(QString());
+
+    const auto addItem = [this](QMenu *menu, const QIcon &icon, const QString &text,
+                                const char *name, auto routine) {
+        QAction *item = menu->addAction(icon, text);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, guarded([this, routine] { (this->*routine)(); }));
+        return item;
+    };
+    QMenu *actions = menuBar()->addMenu(u"Действия"_s);
+    ExitItem = addItem(actions, exitIcon, u"Выход из программы"_s, "ExitItem",
+                       &TForm1::ToolButton16Click);
+    // The navigation items do what the Forward and Back buttons do.
+    QMenu *navigation = menuBar()->addMenu(u"Управление"_s);
+    ForwardItem = addItem(navigation, forwardIcon, u"&Вперед"_s, "ForwardItem",
+                          &TForm1::ToolButton9Click);
+    BackItem = addItem(navigation, backIcon, u"&Назад"_s, "BackItem", &TForm1::ToolButton8Click);
+    QMenu *help = menuBar()->addMenu(u"?"_s);
+    N4 = addItem(help, homeIcon, u"О программе"_s, "N4", &TForm1::N4Click);
+}
+
+QWidget *TForm1::buildClientArea()
+{
+    auto *regions = new QWidget;
+    regions->setFixedSize(kRegionsSize);
+
+    TreeView1 = new SectionTree(regions);
+    TreeView1->setGeometry(kTreeRect);
+    NAME_WIDGET(TreeView1);
+
+    PageControl1 = new QStackedWidget(regions);
+    PageControl1->setGeometry(kPageRect);
+    NAME_WIDGET(PageControl1);
+    TabSheet3 = new HomePage;
+    TabSheet1 = new MasonryPage(m_log, [this] { return TreeView1->selectedIndex(); });
+    TabSheet2 = new FoundationPage(m_log);
+    TabSheet4 = new SowingPage(m_log);
+    TabSheet5 = new PaintingPage(m_log);
+    TabSheet6 = new SectionPage;
+    TabSheet7 = new UnderlayerPage(m_log);
+    // Stack order follows the Page enumeration.
+    for (QWidget *page : std::initializer_list<QWidget *> { TabSheet3, TabSheet1, TabSheet2,
+                                                            TabSheet4, TabSheet5, TabSheet6,
+                                                            TabSheet7 })
+        PageControl1->addWidget(page);
+    NAME_WIDGET(TabSheet3);
+    NAME_WIDGET(TabSheet1);
+    NAME_WIDGET(TabSheet2);
+    NAME_WIDGET(TabSheet4);
+    NAME_WIDGET(TabSheet5);
+    NAME_WIDGET(TabSheet6);
+    NAME_WIDGET(TabSheet7);
+    PageControl1->setCurrentWidget(TabSheet3);
+
+    Memo2 = new QPlainTextEdit(regions);
+    Memo2->setGeometry(kLogRect);
+    Memo2->setReadOnly(true);
+    Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo2->setAccessibleName(u"История расчетов"_s);
+    Memo2->setPlainText(m_log.lines().join(u'\n'));
+    NAME_WIDGET(Memo2);
+    m_log.setView([this](const QString &line) {
+        Memo2->appendPlainText(line);
+        Memo2->verticalScrollBar()->setValue(Memo2->verticalScrollBar()->maximum());
+    });
+
+    setTabOrder(TreeView1, PageControl1);
+    connect(TreeView1, &SectionTree::selectedNodeChanged, this,
+            guarded([this] { TreeView1Change(); }));
+    connect(TreeView1, &SectionTree::clicked, this, guarded([this] { TreeView1Click(); }));
+
+    // A window smaller than the regions need scrolls.
+    auto *scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(regions);
+    scroll->setWidgetResizable(false);
+    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return scroll;
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        runGuarded([this] { FormShow(); });
+    }
+}
+
+void TForm1::FormShow()
+{
+    PageControl1->setCurrentWidget(TabSheet3);
+    StatusPanel0->setText(u"Добро пожаловать в программу \"Кладомер\"!"_s);
+}
+
+void TForm1::Timer1Timer()
+{
+    const QDateTime now = Clock::now();
+    const QLocale locale;
+    m_currentTimeText = longTimeText(now.time(), locale);
+    StatusPanel1->setText(u"Текущее время: "_s + m_currentTimeText);
+    m_currentDateText = shortDateText(now.date(), locale);
+}
+
+void TForm1::ToolButton16Click()
+{
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (runGuarded([this] { FormClose(); }))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::FormClose()
+{
+    m_log.append(u"Текущая история расчетов сохранена. Дата "_s + m_currentDateText
+                 + u" время сохранения: "_s + m_currentTimeText);
+    writeLogFile(closingLogPath(), logFileBytes(m_log.text()));
+}
+
+void TForm1::ToolButton4Click()
+{
+    // One save uses one date throughout: the clock only ticks between events.
+    const QString date = m_currentDateText;
+    m_log.append(u"Сохранение по запросу.История расчетов сохранена. Дата "_s + date
+                 + u" время сохранения: "_s + m_currentTimeText);
+    writeLogFile(datedLogPath(date), logFileBytes(m_log.text()));
+    m_log.append(u"Файл создан и сохранен в папке data/"_s + date + u".txt"_s);
+    m_log.append(u"Узнаете об обновлении на сайте "_s + siteAddress());
+}
+
+void TForm1::routeSelected(RouteCause cause)
+{
+    const int index = TreeView1->selectedIndex();
+    if (index < 0)
+        return;
+    StatusPanel0->setText(u"Текущий расчет: "_s + nodeText(index));
+    routeNode(index, cause, decimalSeparator(), *this);
+    if (cause == RouteCause::Click)
+        m_log.append(u"Выбрано:  "_s + nodeText(index));
+}
+
+void TForm1::TreeView1Change()
+{
+    routeSelected(RouteCause::SelectionChange);
+}
+
+void TForm1::TreeView1Click()
+{
+    routeSelected(RouteCause::Click);
+}
+
+void TForm1::step(int delta)
+{
+    const int index = TreeView1->selectedIndex();
+    if (index < 0)
+        return;
+    const int target = index + delta;
+    if (target >= 0 && target < kNodeCount)
+        TreeView1->selectIndex(target); // runs TreeView1Change before going on
+    TreeView1->setFocus(Qt::OtherFocusReason);
+    m_log.append(u"Перемещение: "_s + nodeText(TreeView1->selectedIndex()));
+}
+
+void TForm1::ToolButton8Click()
+{
+    step(-1);
+}
+
+void TForm1::ToolButton9Click()
+{
+    step(+1);
+}
+
+void TForm1::ToolButton1Click()
+{
+    showPage(Page::Home);
+}
+
+void TForm1::N4Click()
+{
+    showPage(Page::Home);
+    setAboutNoteVisible(true);
+}
+
+void TForm1::showPage(Page page)
+{
+    PageControl1->setCurrentIndex(static_cast<int>(page));
+}
+
+void TForm1::setSectionName(const QString &name)
+{
+    TabSheet6->Label76->setText(name);
+}
+
+void TForm1::setThickness(const QString &text)
+{
+    TabSheet1->Edit3->setText(text);
+}
+
+void TForm1::setAboutNoteVisible(bool visible)
+{
+    TabSheet3->Memo1->setVisible(visible);
+}

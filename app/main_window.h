@@ -1,0 +1,92 @@
+// The main window (TForm1) and every routine of the program.
+//
+// Data flow: the section tree's selection and clicks go through the routing table to a page
+// (TreeView1Change, TreeView1Click, Back, Forward, Home, About). A page's Calculate reads its
+// fields with ReadNumber, hands the numbers to the pure computation of its calculator, shows the
+// results with FormatResult and appends lines to the calculation log. The History button and the
+// close event write the log to a file in "data". The clock refreshes the status line and the two
+// clock texts once a second.
+#pragma once
+
+#include "log/calculation_log.h"
+#include "navigation/routing.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QPlainTextEdit;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+class FoundationPage;
+class HomePage;
+class MasonryPage;
+class PaintingPage;
+class SectionPage;
+class SectionTree;
+class SowingPage;
+class UnderlayerPage;
+
+class TForm1 : public QMainWindow, private RoutingTarget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The web address the update notice names.
+    static QString siteAddress();
+
+    // Routines.
+    void FormShow();
+    void Timer1Timer();
+    void ToolButton16Click(); // Exit: the tool button and "Выход из программы"
+    void FormClose();         // saves the log to data/history.txt; an error keeps the window open
+    void ToolButton4Click();  // History: saves the log to data/<date>.txt
+    void TreeView1Change();
+    void TreeView1Click();
+    void ToolButton1Click(); // Home
+    void ToolButton8Click(); // Back
+    void ToolButton9Click(); // Forward
+    void N4Click();          // About
+
+    CalculationLog &calculationLog() { return m_log; }
+    const QString &currentTimeText() const { return m_currentTimeText; }
+    const QString &currentDateText() const { return m_currentDateText; }
+
+    QToolBar *ToolBar1;
+    QAction *ToolButton16, *ToolButton1, *ToolButton8, *ToolButton9, *ToolButton4;
+    QAction *ExitItem, *ForwardItem, *BackItem, *N4;
+    SectionTree *TreeView1;
+    QStackedWidget *PageControl1;
+    HomePage *TabSheet3;
+    MasonryPage *TabSheet1;
+    FoundationPage *TabSheet2;
+    SowingPage *TabSheet4;
+    PaintingPage *TabSheet5;
+    SectionPage *TabSheet6;
+    UnderlayerPage *TabSheet7;
+    QPlainTextEdit *Memo2;
+    QLabel *StatusPanel0, *StatusPanel1;
+    QTimer *Timer1;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showPage(Page page) override;
+    void setSectionName(const QString &name) override;
+    void setThickness(const QString &text) override;
+    void setAboutNoteVisible(bool visible) override;
+
+    void buildActions();
+    QWidget *buildClientArea();
+    void routeSelected(RouteCause cause);
+    void step(int delta);
+
+    CalculationLog m_log;
+    QString m_currentTimeText;
+    QString m_currentDateText;
+    bool m_shown = false;
+};

@@ -1,0 +1,24 @@
+// The section overview page: six photographs in two staggered columns and the section name.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+class SectionPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit SectionPage(QWidget *parent = nullptr);
+
+    QLabel *Label75; // "Раздел программы:"
+    QLabel *Label76; // the section name, written by the tree routing
+    std::array<QLabel *, 6> photos {}; // Image2, Image4 .. Image8
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool m_photosLoaded = false;
+};

@@ -1,0 +1,27 @@
+// Column foundation formulas: volume, formwork area and the six materials.
+#include "calc/foundation.h"
+
+double foundationVolume(Extended length, Extended width, Extended height)
+{
+    const double baseArea = storeDouble(length * width);
+    return storeDouble(height * baseArea);
+}
+
+bool volumeFitsClass(double volume, int foundationClass)
+{
+    const FoundationClass &c = kFoundationClassTable.at(foundationClass);
+    return c.upTo ? volume <= c.limitM3 : volume > c.limitM3;
+}
+
+FoundationResult computeFoundation(Extended length, Extended width, Extended height)
+{
+    FoundationResult r {};
+    r.volume = foundationVolume(length, width, height);
+    r.formworkArea = storeDouble(2 * (length + width) * height);
+    for (int i = 0; i < kFoundationMaterials; ++i) {
+        const FoundationMaterial &m = kFoundationMaterialTable[i];
+        const double base = m.base == FoundationBase::Volume ? r.volume : r.formworkArea;
+        r.materials[i] = storeDouble(m.factor * base);
+    }
+    return r;
+}

@@ -1,0 +1,176 @@
+// The column foundation page: the volume link and the material computation.
+#include "calc/foundation_page.h"
+
+#include "calc/errors.h"
+#include "calc/foundation.h"
+#include "log/calculation_log.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, Qt::blue);
+    setPalette(p);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(text);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
+    : QWidget(parent)
+    , m_log(log)
+{
+    auto *dimensions = new QGroupBox(u"Размеры конструкции"_s, this);
+    auto *dimGrid = new QGridLayout(dimensions);
+    Edit8 = new InputField(u"0"_s);
+    Edit9 = new InputField(u"0"_s);
+    Edit10 = new InputField(u"0"_s);
+    addInputRow(dimGrid, 0, u"Длина конструкции"_s, Edit8);
+    addInputRow(dimGrid, 1, u"Ширина конструкции"_s, Edit9);
+    addInputRow(dimGrid, 2, u"Высота конструкции"_s, Edit10);
+    auto *volumeLine = new QHBoxLayout;
+    volumeLine->addWidget(boldLabel(u"Расчет объема, м3 - "_s));
+    Label35 = new QLabel(u"0"_s);
+    Label35->setAccessibleDescription(u"Расчет объема, м3"_s);
+    volumeLine->addWidget(Label35);
+    volumeLine->addStretch(1);
+    Label36 = new LinkLabel(u"Нажать для расчета"_s);
+    volumeLine->addWidget(Label36);
+    dimGrid->addLayout(volumeLine, 3, 0, 1, 2);
+
+    const RadioGroup kinds = makeRadioGroup(u"Устройство бетонных (ж.б) фундаментов под колонны"_s,
+                                            { u"Объмом до 3 м3, опалубка"_s,
+                                              u"Объемом до 5 м3, опалубка"_s,
+                                              u"Объемом более 5м3, опалубка"_s,
+                                              u"Объемом до 25 м3, опалубка"_s,
+                                              u"Объемом более 25 м3, опалубка"_s },
+                                            this);
+    RadioGroup1 = kinds.box;
+    classes = kinds.buttons;
+
+    auto *materials = new QGroupBox(u"Материалы"_s, this);
+    materials->setToolTip(
+        u"Бетон: объем фундамента с потерями при укладке 1,5 % (нормы расхода для монолитного "
+        u"бетона).\nОпалубка считается по площади боковых граней: щиты - вся площадь; доски, "
+        u"гвозди, проволока и смазка - типовые производственные показатели на 1 м2 опалубки."_s);
+    auto *matGrid = new QGridLayout(materials);
+    matGrid->setColumnStretch(1, 1);
+    Label30 = new QLabel;
+    Label37 = new QLabel;
+    Label38 = new QLabel;
+    Label39 = new QLabel;
+    Label40 = new QLabel;
+    Label41 = new QLabel;
+    const std::array<std::pair<QString, QLabel *>, kFoundationMaterials> rows { {
+        { u"Бетон, м3"_s, Label30 },
+        { u"Щиты опалубки 25 мм."_s, Label37 },
+        { u"Доски 40 мм"_s, Label38 },
+        { u"Гвозди строительные 100 мм"_s, Label39 },
+        { u"Проволока стальная 4 мм"_s, Label40 },
+        { u"Смазка"_s, Label41 },
+    } };
+    for (int i = 0; i < kFoundationMaterials; ++i) {
+        m_rows.push_back(addResultRow(matGrid, i, rows[i].first, rows[i].second));
+        m_rows.back().caption->setObjectName(u"Label%1"_s.arg(24 + i));
+    }
+
+    BitBtn1 = makeClearButton(this);
+    BitBtn2 = makeCalculateButton(this);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->addWidget(dimensions);
+    page->addWidget(RadioGroup1);
+    page->addWidget(materials);
+    page->addStretch(1);
+    page->addLayout(buttonPairLayout(BitBtn1, BitBtn2));
+
+    NAME_WIDGET(Edit8);
+    NAME_WIDGET(Edit9);
+    NAME_WIDGET(Edit10);
+    NAME_WIDGET(Label35);
+    NAME_WIDGET(Label36);
+    NAME_WIDGET(RadioGroup1);
+    NAME_WIDGET(Label30);
+    NAME_WIDGET(Label37);
+    NAME_WIDGET(Label38);
+    NAME_WIDGET(Label39);
+    NAME_WIDGET(Label40);
+    NAME_WIDGET(Label41);
+    NAME_WIDGET(BitBtn1);
+    NAME_WIDGET(BitBtn2);
+
+    for (InputField *edit : { Edit8, Edit9, Edit10 })
+        connect(edit, &InputField::clicked, edit, &QLineEdit::clear); // Edit8Click ... Edit10Click
+    connect(Label36, &LinkLabel::clicked, this, guarded([this] { Label36Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+}
+
+void FoundationPage::Label36Click()
+{
+    const Extended length = ReadNumber(Edit8->text());
+    const Extended width = ReadNumber(Edit9->text());
+    const Extended height = ReadNumber(Edit10->text());
+    Label35->setText(FormatResult(foundationVolume(length, width, height), 4));
+}
+
+void FoundationPage::BitBtn2Click()
+{
+    // The material computation: nothing on the page or in the log changes before the last
+    // check has passed.
+    const int chosen = classes->checkedId();
+    if (chosen < 0)
+        throw AppError(u"Выберите вид работ: устройство фундаментов под колонны"_s);
+    const Extended length = ReadNumber(Edit8->text());
+    const Extended width = ReadNumber(Edit9->text());
+    const Extended height = ReadNumber(Edit10->text());
+    const FoundationResult r = computeFoundation(length, width, height);
+    if (!volumeFitsClass(r.volume, chosen))
+        throw AppError(u"Объем фундамента %1 м3 не соответствует выбранному виду работ"_s.arg(
+            FormatResult(r.volume, 4)));
+
+    for (int i = 0; i < kFoundationMaterials; ++i)
+        m_rows[i].value->setText(FormatResult(r.materials[i], 4));
+    for (const ResultRow &row : m_rows)
+        row.value->setVisible(true);
+    for (const ResultRow &row : m_rows)
+        m_log.append(row.line());
+}
+
+void FoundationPage::BitBtn1Click()
+{
+    hideResults(m_rows);
+}

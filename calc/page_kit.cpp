@@ -1,0 +1,127 @@
+// Shared calculator page pieces.
+#include "calc/page_kit.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+InputField::InputField(const QString &text, QWidget *parent)
+    : QLineEdit(text, parent)
+{
+    setFixedWidth(72);
+}
+
+void InputField::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void ResultRow::show(const QString &text) const
+{
+    value->setText(text);
+    value->setVisible(true);
+}
+
+QString ResultRow::line() const
+{
+    return caption->text() + u": "_s + value->text();
+}
+
+ResultRow addResultRow(QGridLayout *grid, int row, const QString &caption, QLabel *value)
+{
+    auto *captionLabel = new QLabel(caption);
+    value->setVisible(false);
+    value->setAccessibleDescription(caption);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(captionLabel, row, 0);
+    grid->addWidget(value, row, 1);
+    return { captionLabel, value };
+}
+
+void addInputRow(QGridLayout *grid, int row, const QString &caption, QLineEdit *field)
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(field);
+    field->setAccessibleName(caption);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+QLabel *boldLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+namespace {
+QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &picture,
+                        const QString &greyed, bool plain)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setFixedSize(75, 25);
+    if (!plain) {
+        QIcon icon;
+        icon.addFile(picture, QSize(16, 16), QIcon::Normal);
+        icon.addFile(greyed, QSize(16, 16), QIcon::Disabled);
+        button->setIcon(icon);
+        button->setIconSize(QSize(16, 16));
+    }
+    return button;
+}
+} // namespace
+
+QPushButton *makeClearButton(QWidget *parent, bool plain)
+{
+    return makeButton(parent, u"&Очистить"_s, u":/icons/pencil.svg"_s,
+                      u":/icons/pencil_disabled.svg"_s, plain);
+}
+
+QPushButton *makeCalculateButton(QWidget *parent, bool plain)
+{
+    return makeButton(parent, u"&Расчет"_s, u":/icons/calculator.svg"_s,
+                      u":/icons/calculator_disabled.svg"_s, plain);
+}
+
+QLayout *buttonPairLayout(QPushButton *clear, QPushButton *calculate)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(clear);
+    row->addWidget(calculate);
+    return row;
+}
+
+void hideResults(const std::vector<ResultRow> &rows)
+{
+    for (const ResultRow &r : rows)
+        r.value->setVisible(false);
+}
+
+RadioGroup makeRadioGroup(const QString &title, const QStringList &items, QWidget *parent)
+{
+    RadioGroup g;
+    g.box = new QGroupBox(title, parent);
+    g.box->setAccessibleName(title);
+    auto *column = new QVBoxLayout(g.box);
+    column->setContentsMargins(8, 4, 8, 4);
+    column->setSpacing(0);
+    g.buttons = new QButtonGroup(g.box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *button = new QRadioButton(items[i]);
+        g.buttons->addButton(button, i);
+        column->addWidget(button);
+    }
+    return g;
+}

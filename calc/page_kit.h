@@ -1,0 +1,68 @@
+// Pieces every calculator page is built from: click-to-empty inputs, result rows, the
+// Clear/Calculate pair, and the designer names that tests and routines find widgets by.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+#include <vector>
+
+class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+
+// Gives a widget its designer name as objectName, so the identifier and the name cannot drift.
+#define NAME_WIDGET(widget) (widget)->setObjectName(QLatin1String(#widget))
+
+// An input field: single line, flat with a thin bevel. With click-to-empty, every mouse click
+// in it empties the text (also a click that only places the caret); keyboard focus leaves the
+// text alone.
+class InputField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit InputField(const QString &text, QWidget *parent = nullptr);
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A material caption and, to its right, its result field (hidden until Calculate shows it).
+struct ResultRow {
+    QLabel *caption = nullptr;
+    QLabel *value = nullptr;
+
+    void show(const QString &text) const;
+    // "caption: text", both as they stand on the page.
+    QString line() const;
+};
+
+// Adds a result row to the grid at `row`; the result label becomes accessible by its caption.
+ResultRow addResultRow(QGridLayout *grid, int row, const QString &caption, QLabel *value);
+
+// Adds "caption | field" to the grid; the caption is the field's buddy.
+void addInputRow(QGridLayout *grid, int row, const QString &caption, QLineEdit *field);
+
+// A bold heading without a field.
+QLabel *boldLabel(const QString &text, QWidget *parent = nullptr);
+
+// Clear "&Очистить" and Calculate "&Расчет", 75 by 25, with the pencil and calculator pictures
+// unless `plain` (the underlayer page's buttons carry none).
+QPushButton *makeClearButton(QWidget *parent, bool plain = false);
+QPushButton *makeCalculateButton(QWidget *parent, bool plain = false);
+
+// Lays the pair out at the bottom right: Clear on the left.
+QLayout *buttonPairLayout(QPushButton *clear, QPushButton *calculate);
+
+// Hides every row's result field.
+void hideResults(const std::vector<ResultRow> &rows);
+
+// A radio group: a captioned box of exclusive radio buttons in one column, ids 0, 1, ...
+struct RadioGroup {
+    QGroupBox *box = nullptr;
+    QButtonGroup *buttons = nullptr;
+};
+RadioGroup makeRadioGroup(const QString &title, const QStringList &items, QWidget *parent);

@@ -1,0 +1,138 @@
+// The section tree widget: nodes, book images, auto-expand, click and selection signals.
+#include "navigation/section_tree.h"
+
+#include "navigation/section_nodes.h"
+
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+
+using namespace Qt::StringLiterals;
+
+SectionTree::SectionTree(QWidget *parent)
+    : QTreeWidget(parent)
+    , m_closedBook(u":/icons/book_closed.svg"_s)
+    , m_openBook(u":/icons/book_open.svg"_s)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIndentation(19);
+    setRootIsDecorated(true);
+    setIconSize(QSize(16, 16));
+    setFrameShape(QFrame::StyledPanel);
+    setAccessibleName(u"Разделы программы"_s);
+
+    for (int i = 0; i < kNodeCount; ++i) {
+        const SectionNode &n = kSectionNodes[i];
+        auto *item = n.parent < 0 ? new QTreeWidgetItem(this) : new QTreeWidgetItem(m_nodes[n.parent]);
+        item->setText(0, QString::fromUtf16(n.text));
+        item->setIcon(0, m_closedBook);
+        m_nodes.append(item);
+    }
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &SectionTree::onSelectionChanged);
+}
+
+int SectionTree::selectedIndex() const
+{
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? -1 : static_cast<int>(m_nodes.indexOf(selected.front()));
+}
+
+void SectionTree::selectIndex(int index)
+{
+    for (QTreeWidgetItem *p = m_nodes.at(index)->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    setCurrentItem(m_nodes.at(index), 0, QItemSelectionModel::ClearAndSelect);
+    scrollToItem(m_nodes.at(index));
+}
+
+void SectionTree::onSelectionChanged()
+{
+    const int now = selectedIndex();
+    if (m_previous >= 0) {
+        QTreeWidgetItem *old = m_nodes[m_previous];
+        old->setIcon(0, m_closedBook);
+        // Auto-expand: the node that loses the selection collapses, unless it holds the new one.
+        const bool holdsNew = now >= 0 && m_nodes[now]->parent() == old;
+        if (!holdsNew)
+            old->setExpanded(false);
+    }
+    if (now >= 0) {
+        if (now != kFloorsNode)
+            m_nodes[now]->setIcon(0, m_openBook);
+        m_nodes[now]->setExpanded(true);
+    }
+    m_previous = now;
+    emit selectedNodeChanged();
+}
+
+QItemSelectionModel::SelectionFlags SectionTree::selectionCommand(const QModelIndex &index,
+                                                                  const QEvent *event) const
+{
+    // Single selection that is never emptied by the user.
+    const QItemSelectionModel::SelectionFlags flags = QTreeWidget::selectionCommand(index, event);
+    if (!index.isValid() || flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    if (flags.testFlag(QItemSelectionModel::Clear) && !flags.testFlag(QItemSelectionModel::Select))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
+}
+
+void SectionTree::mousePressEvent(QMouseEvent *event)
+{
+    m_pressInside = event->button() == Qt::LeftButton;
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        // Empty space: the selection stays; only the focus moves here.
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void SectionTree::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_secondClickOfDouble = true;
+    if (indexAt(event->position().toPoint()).isValid())
+        QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void SectionTree::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    const bool wasPressInside = m_pressInside;
+    m_pressInside = false;
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_secondClickOfDouble) {
+        m_secondClickOfDouble = false;
+        return;
+    }
+    if (wasPressInside && viewport()->rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+bool SectionTree::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // A node text cut off by the tree's width is shown in full while the pointer rests on it.
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid()) {
+            const QRect shown = visualRect(index);
+            const int needed = iconSize().width() + 8
+                + viewport()->fontMetrics().horizontalAdvance(index.data().toString());
+            if (shown.left() + needed > viewport()->width()) {
+                QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), shown);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
+}
