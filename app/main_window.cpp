@@ -69,10 +69,8 @@ TForm1::TForm1(QWidget *parent)
     Timer1->start();
     NAME_WIDGET(Timer1);
 
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
-        // The desktop session ends: keep the history as a close would.
-        runGuarded([this] { FormClose(); });
-    });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager &) { commitData(); });
 
     const int chrome = menuBar()->sizeHint().height() + ToolBar1->sizeHint().height()
         + statusBar()->sizeHint().height();
@@ -250,6 +248,13 @@ void TForm1::FormClose()
     m_log.append(u"Текущая история расчетов сохранена. Дата "_s + m_currentDateText
                  + u" время сохранения: "_s + m_currentTimeText);
     writeLogFile(closingLogPath(), logFileBytes(m_log.text()));
+}
+
+void TForm1::commitData()
+{
+    // Logging off or shutting down ends the program without a close event; the history would
+    // be lost, so it is saved as a close saves it.
+    runGuarded([this] { FormClose(); });
 }
 
 void TForm1::ToolButton4Click()

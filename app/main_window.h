@@ -49,6 +49,7 @@ public:
     void ToolButton8Click(); // Back
     void ToolButton9Click(); // Forward
     void N4Click();          // About
+    void commitData();       // the desktop session ends: save the history as a close would
 
     CalculationLog &calculationLog() { return m_log; }
     const QString &currentTimeText() const { return m_currentTimeText; }

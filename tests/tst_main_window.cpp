@@ -1,4 +1,557 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+// The main window driven as a user drives it: start-up, tree, Back/Forward/Home/About, clock,
+// History and closing.
+#include "app/clock.h"
+#include "app/home_page.h"
+#include "app/main_window.h"
+#include "app/section_page.h"
+#include "calc/masonry_page.h"
+#include "log/log_file.h"
+#include "navigation/section_tree.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kGreeting = u"Добро пожаловать в программу \"Кладомер\"!"_s;
+const QDateTime kNow(QDate(2026, 12, 11), QTime(14, 5, 9));
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void clickRoutesAndLogs_data();
+    void clickRoutesAndLogs();
+    void selectionChangeRoutesWithoutLogging_data();
+    void selectionChangeRoutesWithoutLogging();
+    void fireProtectionLeavesThePage();
+    void clickOnSelectedNodeOrEmptySpaceLogsAgain();
+    void firstFocusSelectsNothing();
+    void keyboardSelectionLogsNothing();
+    void bookImagesFollowSelection();
+    void backAndForward_data();
+    void backAndForward();
+    void backAndForwardWithoutSelectionDoNothing();
+    void menuItemsStepLikeTheButtons();
+    void homeAndAbout();
+    void thicknessFollowsRegionalSeparator();
+    void clockTexts_data();
+    void clockTexts();
+    void historySavesDatedFile();
+    void historyTwiceOnOneDate();
+    void historyInFirstSecond();
+    void historyFailures_data();
+    void historyFailures();
+    void closePaths_data();
+    void closePaths();
+    void failedCloseKeepsWindowOpen();
+    void sessionEndSavesHistory();
+    void photographsDecode();
+
+private:
+    void clickNode(int index);
+    void clickAt(QPoint viewportPos);
+    QStringList log() const { return m_window->calculationLog().lines(); }
+    QWidget *currentPage() const { return m_window->PageControl1->currentWidget(); }
+    void tick() { m_window->Timer1Timer(); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_previousDir;
+    std::unique_ptr<ErrorRecorder> m_errors;
+    std::unique_ptr<TForm1> m_window;
+};
+
+void TestMainWindow::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    Clock::setSource([] { return kNow; });
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_previousDir = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    QDir().mkdir(u"data"_s);
+    m_errors = std::make_unique<ErrorRecorder>();
+    m_window = std::make_unique<TForm1>();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_errors.reset();
+    QDir::setCurrent(m_previousDir);
+    m_dir.reset();
+    Clock::setSource({});
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestMainWindow::clickAt(QPoint pos)
+{
+    QTest::mouseClick(m_window->TreeView1->viewport(), Qt::LeftButton, {}, pos);
+}
+
+void TestMainWindow::clickNode(int index)
+{
+    QTreeWidgetItem *item = m_window->TreeView1->node(index);
+    if (item->parent())
+        item->parent()->setExpanded(true);
+    clickAt(m_window->TreeView1->visualItemRect(item).center());
+}
+
+void TestMainWindow::startUpState()
+{
+    QCOMPARE(m_window->windowTitle(), u"Кладомер 2 "_s);
+    QCOMPARE(currentPage(), m_window->TabSheet3);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), -1);
+    QCOMPARE(m_window->StatusPanel0->text(), kGreeting);
+    QCOMPARE(m_window->StatusPanel1->text(), QString());
+    QCOMPARE(m_window->currentTimeText(), QString());
+    QCOMPARE(m_window->currentDateText(), QString());
+    QCOMPARE(log(), QStringList { u"Ведеться история расчетов программы \"Кладомер 2\""_s });
+    QCOMPARE(m_window->Memo2->toPlainText(), log().join(u'\n'));
+    QVERIFY(m_window->TabSheet3->Memo1->isHidden());
+    QVERIFY(m_window->TabSheet3->Label77->isVisible());
+    QVERIFY(!m_window->TabSheet3->Emblem->pixmap().isNull());
+    QCOMPARE(m_window->TabSheet1->Edit3->text(), u"0,24"_s);
+    QCOMPARE(m_window->PageControl1->count(), 7);
+    for (int i = 0; i < kNodeCount; ++i)
+        QVERIFY(!m_window->TreeView1->node(i)->isExpanded());
+    QCOMPARE(m_window->ToolBar1->widgetForAction(m_window->ToolButton4)->toolTip(),
+             u"Сохранить историю расчетов"_s);
+}
+
+namespace {
+// What a node leads to: the page's object name, and a check of its side effect.
+struct Expectation {
+    const char *page;
+    QString sectionName;
+    QString thickness;
+    int noteVisible; // -1: not touched
+};
+
+void addNodeRows()
+{
+    QTest::addColumn<int>("node");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("sectionName");
+    QTest::addColumn<QString>("thickness");
+    QTest::addColumn<int>("noteVisible");
+    const Expectation rows[kNodeCount] = {
+        { "TabSheet3", {}, u"0,24"_s, 0 },
+        { "TabSheet6", u"Конструкции из кирпича"_s, u"0,24"_s, -1 },
+        { "TabSheet1", {}, u"0,24"_s, -1 },
+        { "TabSheet1", {}, u"0,36"_s, -1 },
+        { "TabSheet1", {}, u"0,48"_s, -1 },
+        { "TabSheet1", {}, u"0,6"_s, -1 },
+        { "TabSheet6", u"Конструкции монолитные"_s, u"0,24"_s, -1 },
+        { "TabSheet2", {}, u"0,24"_s, 1 },
+        { "TabSheet6", u"Конструкции из дерева"_s, u"0,24"_s, -1 },
+        { "TabSheet3", {}, u"0,24"_s, -1 }, // fire protection: the home page stays
+        { "TabSheet6", u"Конструкции из металла"_s, u"0,24"_s, -1 },
+        { "TabSheet5", {}, u"0,24"_s, 1 },
+        { "TabSheet6", u"Полы"_s, u"0,24"_s, -1 },
+        { "TabSheet7", {}, u"0,24"_s, 1 }, // the click shows the note; a change alone does not
+        { "TabSheet6", u"Благоустройство"_s, u"0,24"_s, -1 },
+        { "TabSheet4", {}, u"0,24"_s, 1 },
+        { "TabSheet3", {}, u"0,24"_s, 1 },
+    };
+    for (int i = 0; i < kNodeCount; ++i)
+        QTest::addRow("node %d", i) << i << QString::fromLatin1(rows[i].page)
+                                    << rows[i].sectionName << rows[i].thickness
+                                    << rows[i].noteVisible;
+}
+} // namespace
+
+void TestMainWindow::clickRoutesAndLogs_data()
+{
+    addNodeRows();
+}
+
+void TestMainWindow::clickRoutesAndLogs()
+{
+    QFETCH(int, node);
+    QFETCH(QString, page);
+    QFETCH(QString, sectionName);
+    QFETCH(QString, thickness);
+    QFETCH(int, noteVisible);
+    const QString text = nodeText(node);
+
+    clickNode(node);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), node);
+    QCOMPARE(currentPage()->objectName(), page);
+    QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: "_s + text);
+    if (!sectionName.isEmpty())
+        QCOMPARE(m_window->TabSheet6->Label76->text(), sectionName);
+    QCOMPARE(m_window->TabSheet1->Edit3->text(), thickness);
+    if (noteVisible >= 0)
+        QCOMPARE(!m_window->TabSheet3->Memo1->isHidden(), bool(noteVisible));
+    QCOMPARE(log().last(), u"Выбрано:  "_s + text);
+    QCOMPARE(log().count(u"Выбрано:  "_s + text), 1);
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestMainWindow::selectionChangeRoutesWithoutLogging_data()
+{
+    addNodeRows();
+}
+
+void TestMainWindow::selectionChangeRoutesWithoutLogging()
+{
+    QFETCH(int, node);
+    QFETCH(QString, page);
+    QFETCH(QString, thickness);
+    QFETCH(int, noteVisible);
+    m_window->TreeView1->selectIndex(node);
+    QCOMPARE(currentPage()->objectName(), page);
+    QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: "_s + nodeText(node));
+    QCOMPARE(m_window->TabSheet1->Edit3->text(), thickness);
+    const bool expectedNote = node == 13 ? false : noteVisible == 1;
+    QCOMPARE(!m_window->TabSheet3->Memo1->isHidden(), expectedNote);
+    QCOMPARE(log().size(), 1);
+}
+
+void TestMainWindow::fireProtectionLeavesThePage()
+{
+    clickNode(3);
+    clickNode(9);
+    QCOMPARE(currentPage(), m_window->TabSheet1);
+    QCOMPARE(m_window->TabSheet1->Edit3->text(), u"0,36"_s);
+    QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: Огнезащита"_s);
+    QCOMPARE(log().last(), u"Выбрано:  Огнезащита"_s);
+}
+
+void TestMainWindow::clickOnSelectedNodeOrEmptySpaceLogsAgain()
+{
+    clickNode(2);
+    const QString line = u"Выбрано:  "_s + nodeText(2);
+    clickAt(m_window->TreeView1->visualItemRect(m_window->TreeView1->node(2)).center());
+    QCOMPARE(log().count(line), 2);
+    // Empty space under the last node: Qt would clear the selection; the tree keeps it.
+    clickAt(QPoint(40, m_window->TreeView1->viewport()->height() - 5));
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
+    QCOMPARE(log().count(line), 3);
+    QCOMPARE(currentPage(), m_window->TabSheet1);
+}
+
+void TestMainWindow::firstFocusSelectsNothing()
+{
+    // Tab into the tree: Qt makes the first row current without selecting it.
+    m_window->TreeView1->setFocus(Qt::TabFocusReason);
+    QVERIFY(m_window->TreeView1->hasFocus());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), -1);
+    QCOMPARE(m_window->StatusPanel0->text(), kGreeting);
+    // Ctrl+click on a selected node does not empty the selection either.
+    clickNode(0);
+    QTest::mouseClick(m_window->TreeView1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      m_window->TreeView1->visualItemRect(m_window->TreeView1->node(0)).center());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 0);
+}
+
+void TestMainWindow::keyboardSelectionLogsNothing()
+{
+    clickNode(0);
+    const int lines = log().size();
+    QTest::keyClick(m_window->TreeView1, Qt::Key_Down);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 1);
+    QCOMPARE(currentPage(), m_window->TabSheet6);
+    QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: Конструкции из кирпича"_s);
+    // Auto-expand: the selected node opened, so Down walks into the branch.
+    QTest::keyClick(m_window->TreeView1, Qt::Key_Down);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
+    QCOMPARE(currentPage(), m_window->TabSheet1);
+    QCOMPARE(log().size(), lines);
+}
+
+void TestMainWindow::bookImagesFollowSelection()
+{
+    const auto key = [this](int i) { return m_window->TreeView1->node(i)->icon(0).cacheKey(); };
+    const qint64 closed = key(0);
+    clickNode(1);
+    const qint64 open = key(1);
+    QVERIFY(open != closed);
+    QCOMPARE(key(0), closed);
+    clickNode(12); // "Полы" keeps the closed book
+    QCOMPARE(key(12), closed);
+    QCOMPARE(key(1), closed);
+    QVERIFY(!m_window->TreeView1->node(1)->isExpanded()); // lost the selection: collapsed
+    QVERIFY(m_window->TreeView1->node(12)->isExpanded());
+}
+
+void TestMainWindow::backAndForward_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("back at the first node") << 0 << false << 0 << u"TabSheet3"_s;
+    QTest::newRow("forward at the last node") << 16 << true << 16 << u"TabSheet3"_s;
+    QTest::newRow("forward into a closed branch") << 1 << true << 2 << u"TabSheet1"_s;
+    QTest::newRow("forward out of a branch") << 5 << true << 6 << u"TabSheet6"_s;
+    QTest::newRow("back into the previous branch") << 6 << false << 5 << u"TabSheet1"_s;
+    QTest::newRow("back onto fire protection") << 10 << false << 9 << u"TabSheet6"_s;
+}
+
+void TestMainWindow::backAndForward()
+{
+    QFETCH(int, from);
+    QFETCH(bool, forward);
+    QFETCH(int, to);
+    QFETCH(QString, page);
+    clickNode(from);
+    m_window->Memo2->setFocus();
+    const QString status = m_window->StatusPanel0->text();
+    const int lines = log().size();
+    QToolButton *button = qobject_cast<QToolButton *>(
+        m_window->ToolBar1->widgetForAction(forward ? m_window->ToolButton9 : m_window->ToolButton8));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), to);
+    QCOMPARE(currentPage()->objectName(), page);
+    QVERIFY(m_window->TreeView1->hasFocus());
+    if (QTreeWidgetItem *parent = m_window->TreeView1->node(to)->parent())
+        QVERIFY(parent->isExpanded()); // the branch opened to show the node
+    QCOMPARE(log().mid(lines), QStringList { u"Перемещение: "_s + nodeText(to) });
+    if (from == to)
+        QCOMPARE(m_window->StatusPanel0->text(), status);
+    else
+        QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: "_s + nodeText(to));
+    if (to == 5)
+        QCOMPARE(m_window->TabSheet1->Edit3->text(), u"0,6"_s);
+}
+
+void TestMainWindow::backAndForwardWithoutSelectionDoNothing()
+{
+    m_window->Memo2->setFocus();
+    m_window->ToolButton8->trigger();
+    m_window->ToolButton9->trigger();
+    QCOMPARE(log().size(), 1);
+    QCOMPARE(m_window->StatusPanel0->text(), kGreeting);
+    QVERIFY(m_window->Memo2->hasFocus());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), -1);
+}
+
+void TestMainWindow::menuItemsStepLikeTheButtons()
+{
+    clickNode(3);
+    m_window->ForwardItem->trigger();
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 4);
+    m_window->BackItem->trigger();
+    m_window->BackItem->trigger();
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
+    QCOMPARE(log().mid(log().size() - 3),
+             (QStringList { u"Перемещение: "_s + nodeText(4), u"Перемещение: "_s + nodeText(3),
+                            u"Перемещение: "_s + nodeText(2) }));
+}
+
+void TestMainWindow::homeAndAbout()
+{
+    QWidget *home = m_window->ToolBar1->widgetForAction(m_window->ToolButton1);
+    clickNode(7);
+    QTest::mouseClick(home, Qt::LeftButton);
+    QCOMPARE(currentPage(), m_window->TabSheet3);
+    QVERIFY(m_window->TabSheet3->Memo1->isVisible());
+    clickNode(0);
+    QVERIFY(!m_window->TabSheet3->Memo1->isVisible());
+    clickNode(4);
+    const int lines = log().size();
+    const QString status = m_window->StatusPanel0->text();
+    QTest::mouseClick(home, Qt::LeftButton);
+    QVERIFY(!m_window->TabSheet3->Memo1->isVisible());
+    QCOMPARE(m_window->TabSheet1->Edit3->text(), u"0,48"_s);
+
+    m_window->N4->trigger();
+    QCOMPARE(currentPage(), m_window->TabSheet3);
+    QVERIFY(m_window->TabSheet3->Memo1->isVisible());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 4);
+    QCOMPARE(m_window->StatusPanel0->text(), status);
+    QCOMPARE(log().size(), lines);
+}
+
+void TestMainWindow::thicknessFollowsRegionalSeparator()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    clickNode(4);
+    QCOMPARE(m_window->TabSheet1->Edit3->text(), u"0.48"_s);
+    MasonryPage *page = m_window->TabSheet1;
+    typeInto(page->Edit1, u"12"_s);
+    typeInto(page->Edit2, u"3"_s);
+    QTest::mouseClick(page->BitBtn9, Qt::LeftButton);
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(page->Label23->text(), u"17.28"_s);
+    QCOMPARE(page->Label17->text(), u"6808.32"_s);
+}
+
+void TestMainWindow::clockTexts_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("date");
+    QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << u"14:05:09"_s
+                             << u"11.12.2026"_s;
+    QTest::newRow("US English") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                << u"2:05:09 PM"_s << u"12/11/26"_s;
+}
+
+void TestMainWindow::clockTexts()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, time);
+    QFETCH(QString, date);
+    QLocale::setDefault(locale);
+    QVERIFY(m_window->Timer1->isActive());
+    QCOMPARE(m_window->Timer1->interval(), 1000);
+    tick();
+    QCOMPARE(m_window->StatusPanel1->text(), u"Текущее время: "_s + time);
+    QCOMPARE(m_window->currentTimeText(), time);
+    QCOMPARE(m_window->currentDateText(), date);
+}
+
+void TestMainWindow::historySavesDatedFile()
+{
+    tick();
+    m_window->ToolButton4->trigger();
+    const QString saveLine =
+        u"Сохранение по запросу.История расчетов сохранена. Дата 11.12.2026 время сохранения: 14:05:09"_s;
+    QCOMPARE(log().mid(1), (QStringList { saveLine,
+                                          u"Файл создан и сохранен в папке data/11.12.2026.txt"_s,
+                                          u"Узнаете об обновлении на сайте "_s
+                                              + TForm1::siteAddress() }));
+    // The confirmation and the notice come after the write: the file ends with the save line.
+    QCOMPARE(readFile(u"data/11.12.2026.txt"_s),
+             toWindows1251(CalculationLog::headerLine() + u"\r\n"_s + saveLine + u"\r\n\r\n"_s));
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestMainWindow::historyTwiceOnOneDate()
+{
+    tick();
+    m_window->ToolButton4->trigger();
+    m_window->ToolButton4->trigger();
+    QCOMPARE(QDir(u"data"_s).entryList(QDir::Files), QStringList { u"11.12.2026.txt"_s });
+    const QByteArray bytes = readFile(u"data/11.12.2026.txt"_s);
+    // Header, the first save's three lines and the second save line.
+    QCOMPARE(bytes.count("\r\n"), 6);
+    QVERIFY(bytes.contains("data/11.12.2026.txt\r\n"));
+}
+
+void TestMainWindow::historyInFirstSecond()
+{
+    m_window->ToolButton4->trigger();
+    QCOMPARE(log().at(1),
+             u"Сохранение по запросу.История расчетов сохранена. Дата  время сохранения: "_s);
+    QVERIFY(QFile::exists(u"data/.txt"_s));
+    QCOMPARE(log().at(2), u"Файл создан и сохранен в папке data/.txt"_s);
+}
+
+void TestMainWindow::historyFailures_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("dataFolder");
+    QTest::newRow("date with slashes") << QLocale(QLocale::English, QLocale::UnitedStates) << true;
+    QTest::newRow("no data folder") << QLocale(QLocale::Russian, QLocale::Russia) << false;
+}
+
+void TestMainWindow::historyFailures()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(bool, dataFolder);
+    QLocale::setDefault(locale);
+    if (!dataFolder)
+        QVERIFY(QDir(u"data"_s).removeRecursively());
+    tick();
+    m_window->ToolButton4->trigger();
+    QCOMPARE(m_errors->messages, QStringList { u"Invalid filename."_s });
+    QCOMPARE(log().size(), 2); // the save line and nothing more
+    QVERIFY(log().last().startsWith(u"Сохранение по запросу."_s));
+    QVERIFY(!dataFolder || QDir(u"data"_s).isEmpty());
+}
+
+void TestMainWindow::closePaths_data()
+{
+    QTest::addColumn<int>("path");
+    QTest::newRow("Exit button") << 0;
+    QTest::newRow("menu item") << 1;
+    QTest::newRow("close box") << 2;
+}
+
+void TestMainWindow::closePaths()
+{
+    QFETCH(int, path);
+    tick();
+    if (path == 0)
+        QTest::mouseClick(m_window->ToolBar1->widgetForAction(m_window->ToolButton16),
+                          Qt::LeftButton);
+    else if (path == 1)
+        m_window->ExitItem->trigger();
+    else
+        QVERIFY(m_window->close());
+    QVERIFY(!m_window->isVisible());
+    const QString closing =
+        u"Текущая история расчетов сохранена. Дата 11.12.2026 время сохранения: 14:05:09"_s;
+    QCOMPARE(log().last(), closing);
+    QVERIFY(readFile(u"data/history.txt"_s).endsWith("14:05:09\r\n\r\n"));
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestMainWindow::failedCloseKeepsWindowOpen()
+{
+    QVERIFY(QDir(u"data"_s).removeRecursively());
+    tick();
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_errors->messages, QStringList { u"Invalid filename."_s });
+    m_window->ExitItem->trigger();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(QDir().mkdir(u"data"_s));
+    QVERIFY(m_window->close());
+    const QByteArray bytes = readFile(u"data/history.txt"_s);
+    QCOMPARE(bytes.count(toWindows1251(u"Текущая история расчетов сохранена."_s)), 3);
+}
+
+void TestMainWindow::sessionEndSavesHistory()
+{
+    tick();
+    m_window->commitData();
+    QVERIFY(readFile(u"data/history.txt"_s).endsWith("14:05:09\r\n\r\n"));
+    QVERIFY(log().last().startsWith(u"Текущая история расчетов сохранена."_s));
+}
+
+void TestMainWindow::photographsDecode()
+{
+    clickNode(1);
+    for (QLabel *photo : m_window->TabSheet6->photos) {
+        QCOMPARE(photo->pixmap().size(), QSize(150, 113));
+        QCOMPARE(photo->size(), QSize(150, 113));
+    }
+    for (const char *name : { "concrete_blocks", "brick_wall", "timber_beams", "formwork",
+                              "construction_site", "landscaped_site" }) {
+        const QImage image(u":/photos/"_s + QLatin1String(name) + u".jpg"_s);
+        QCOMPARE(image.size(), QSize(150, 113));
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"
