@@ -1,4 +1,260 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+// The floor underlayer page driven through its widgets, with a real log.
+#include "calc/underlayer_page.h"
+#include "log/calculation_log.h"
+#include "test_support.h"
+
+#include <QGroupBox>
+#include <QLocale>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+class TestUnderlayerPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void calculate_data();
+    void calculate();
+    void blockOfKind7();
+    void volumeLineLogsTheTextAsTyped();
+    void choosingAKind();
+    void keyboardChangeOfKind();
+    void clearReturnsToNoChoice();
+    void noKindDoesNothing();
+    void invalidVolumeAndOverflowChangeNothing();
+    void tabOrder();
+
+private:
+    QRadioButton *kind(int k) const;
+    QLabel *result(int row) const; // 0-based row of the materials group
+    QStringList visibleResults() const;
+    void choose(int k) { QTest::mouseClick(kind(k), Qt::LeftButton); }
+    void calculate(const QString &volume);
+
+    std::unique_ptr<CalculationLog> m_log;
+    std::unique_ptr<ErrorRecorder> m_errors;
+    std::unique_ptr<UnderlayerPage> m_page;
+};
+
+namespace {
+const char *const kResultNames[] = { "Label90", "Label91", "Label92", "Label93",
+                                     "Label94", "Label95", "Label96", "Label97",
+                                     "Label98", "Label99", "Label100", "Label102" };
+}
+
+void TestUnderlayerPage::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    m_log = std::make_unique<CalculationLog>();
+    m_errors = std::make_unique<ErrorRecorder>();
+    m_page = std::make_unique<UnderlayerPage>(*m_log);
+    m_page->show();
+    m_page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
+}
+
+void TestUnderlayerPage::cleanup()
+{
+    m_page.reset();
+    m_errors.reset();
+    m_log.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+QRadioButton *TestUnderlayerPage::kind(int k) const
+{
+    return m_page->RadioGroup4->findChildren<QRadioButton *>().at(k);
+}
+
+QLabel *TestUnderlayerPage::result(int row) const
+{
+    return m_page->findChild<QLabel *>(QLatin1String(kResultNames[row]));
+}
+
+QStringList TestUnderlayerPage::visibleResults() const
+{
+    QStringList shown;
+    for (int row = 0; row < 12; ++row)
+        if (result(row)->isVisible())
+            shown << u"%1=%2"_s.arg(row + 1).arg(result(row)->text());
+    return shown;
+}
+
+void TestUnderlayerPage::calculate(const QString &volume)
+{
+    m_page->Edit15->setText(volume);
+    QTest::mouseClick(m_page->Button1, Qt::LeftButton);
+}
+
+void TestUnderlayerPage::startState()
+{
+    QCOMPARE(m_page->chosenKind(), -1);
+    QCOMPARE(m_page->Edit15->text(), u"1"_s);
+    QCOMPARE(m_page->RadioGroup4->findChildren<QRadioButton *>().size(), 10);
+    for (int row = 0; row < 12; ++row) {
+        QCOMPARE(result(row)->text(), u"0,00"_s);
+        QVERIFY(!result(row)->isVisible());
+    }
+    QCOMPARE(m_page->Edit15->geometry(), QRect(176, 243, 57, 22));
+}
+
+void TestUnderlayerPage::calculate_data()
+{
+    // Results as "row=text" in row order of the materials group.
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("kind 0, 1") << 0 << u"1"_s << QStringList { u"1=1,11"_s };
+    QTest::newRow("kind 2, 1") << 2 << u"1"_s
+                               << QStringList { u"3=0,97"_s, u"4=0,09"_s, u"5=0,16"_s };
+    QTest::newRow("kind 4, 1") << 4 << u"1"_s
+                               << QStringList { u"1=0,98"_s, u"6=0,43"_s, u"7=78,5"_s };
+    QTest::newRow("kind 9, 1") << 9 << u"1"_s << QStringList { u"10=1,02"_s, u"11=26"_s };
+    QTest::newRow("kind 4, 10") << 4 << u"10"_s
+                                << QStringList { u"1=9,8"_s, u"6=4,3"_s, u"7=785"_s };
+    QTest::newRow("kind 6, 10") << 6 << u"10"_s
+                                << QStringList { u"1=4,5"_s, u"6=2"_s, u"9=9"_s };
+    QTest::newRow("kind 4, 1000") << 4 << u"1000"_s
+                                  << QStringList { u"1=980"_s, u"6=430"_s, u"7=7,85E4"_s };
+    QTest::newRow("kind 3, 10000") << 3 << u"10000"_s
+                                   << QStringList { u"1=1,02E4"_s, u"6=4300"_s };
+    QTest::newRow("kind 8, 10000") << 8 << u"10000"_s << QStringList { u"9=10200"_s };
+    QTest::newRow("kind 2, 0,001") << 2 << u"0,001"_s
+                                   << QStringList { u"3=0,00097"_s, u"4=9E-5"_s, u"5=0,00016"_s };
+    QTest::newRow("kind 7, 0,01") << 7 << u"0,01"_s
+                                  << QStringList { u"1=0,00095"_s, u"3=0,0017"_s, u"12=0,0074"_s };
+    QTest::newRow("kind 1, 0") << 1 << u"0"_s << QStringList { u"2=0"_s };
+    QTest::newRow("kind 0, -1") << 0 << u"-1"_s << QStringList { u"1=-1,11"_s };
+}
+
+void TestUnderlayerPage::calculate()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, volume);
+    QFETCH(QStringList, shown);
+    choose(kind);
+    calculate(volume);
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(visibleResults(), shown);
+    QVERIFY(!result(7)->isVisible()); // clay and sand: never shown
+}
+
+void TestUnderlayerPage::blockOfKind7()
+{
+    choose(7);
+    calculate(u"1"_s);
+    QCOMPARE(m_log->lines().mid(1), (QStringList {
+                                        u"Выбрано:  Устройство булыжного подстилающего слоя"_s,
+                                        u"Произведен расчет: Устройство булыжного подстилающего слоя"_s,
+                                        u"Условия расчета:"_s,
+                                        u"Объем подстилающего слоя: 1 куб. метр(ов)"_s,
+                                        u"Итоги расчета: необходимо материалов:"_s,
+                                        u"Камень булыжный, м3: 0,74"_s,
+                                        u"Щебень, куб. метр: 0,17"_s,
+                                        u"Песок, куб. метр: 0,095"_s,
+                                    }));
+    // Kind 3 logs clay before sand; kind 9 names its own work.
+    choose(3);
+    calculate(u"1"_s);
+    QCOMPARE(m_log->lines().mid(m_log->lines().size() - 2),
+             (QStringList { u"Глина, куб. метр: 0,43"_s, u"Песок, куб. метр: 1,02"_s }));
+    choose(9);
+    calculate(u"1"_s);
+    QVERIFY(m_log->lines().contains(
+        u"Произведен расчет: Устройство кислотоупорного подстилающего слоя"_s));
+}
+
+void TestUnderlayerPage::volumeLineLogsTheTextAsTyped()
+{
+    choose(5);
+    calculate(u"2,50"_s);
+    QVERIFY(m_log->lines().contains(u"Объем подстилающего слоя: 2,50 куб. метр(ов)"_s));
+    QCOMPARE(visibleResults(), (QStringList { u"1=1,9"_s, u"3=1"_s, u"6=0,825"_s }));
+    // Calculate again with another volume: the same fields, a second full block.
+    calculate(u"1"_s);
+    QCOMPARE(visibleResults(), (QStringList { u"1=0,76"_s, u"3=0,4"_s, u"6=0,33"_s }));
+    QCOMPARE(m_log->lines().count(u"Условия расчета:"_s), 2);
+}
+
+void TestUnderlayerPage::choosingAKind()
+{
+    choose(4);
+    calculate(u"1"_s);
+    const int lines = m_log->lines().size();
+    choose(4); // the same kind again: nothing
+    QCOMPARE(m_log->lines().size(), lines);
+    QCOMPARE(visibleResults().size(), 3);
+    choose(0);
+    QCOMPARE(m_log->lines().mid(lines),
+             QStringList { u"Выбрано:  Устройство подстилающего слоя из песка"_s });
+    QCOMPARE(visibleResults(), QStringList());
+    QCOMPARE(result(0)->text(), u"0.00"_s);
+    QCOMPARE(m_page->Edit15->text(), u"1"_s);
+}
+
+void TestUnderlayerPage::keyboardChangeOfKind()
+{
+    choose(1);
+    kind(1)->setFocus();
+    QTest::keyClick(kind(1), Qt::Key_Down);
+    QCOMPARE(m_page->chosenKind(), 2);
+    QCOMPARE(m_log->lines().last(), u"Выбрано:  Устройство подстиляющего слоя из щебня"_s);
+}
+
+void TestUnderlayerPage::clearReturnsToNoChoice()
+{
+    choose(7);
+    calculate(u"3"_s);
+    const QStringList lines = m_log->lines();
+    QTest::mouseClick(m_page->Button2, Qt::LeftButton);
+    QCOMPARE(m_page->chosenKind(), -1);
+    for (int k = 0; k < 10; ++k)
+        QVERIFY(!kind(k)->isChecked());
+    QCOMPARE(m_page->Edit15->text(), u"1"_s);
+    QCOMPARE(visibleResults(), QStringList());
+    QCOMPARE(m_log->lines(), lines);
+    choose(7); // the same kind as before Clear is a change again
+    QCOMPARE(m_log->lines().last(), u"Выбрано:  Устройство булыжного подстилающего слоя"_s);
+}
+
+void TestUnderlayerPage::noKindDoesNothing()
+{
+    calculate(u"abc"_s);
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(m_log->lines().size(), 1);
+    QCOMPARE(visibleResults(), QStringList());
+}
+
+void TestUnderlayerPage::invalidVolumeAndOverflowChangeNothing()
+{
+    choose(9);
+    calculate(u"2"_s);
+    const QStringList shown = visibleResults();
+    const QStringList lines = m_log->lines();
+    calculate(u"две"_s);
+    calculate(u"1E309"_s);
+    QCOMPARE(m_errors->messages,
+             (QStringList { invalidNumber(u"две"_s), u"Floating point overflow."_s }));
+    QCOMPARE(visibleResults(), shown);
+    QCOMPARE(m_log->lines(), lines);
+}
+
+void TestUnderlayerPage::tabOrder()
+{
+    // Calculate, the kind list (entered at its chosen item), the volume, Clear.
+    choose(3);
+    m_page->Button1->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        QWidget *w = QApplication::focusWidget();
+        order << (w == kind(3) ? u"kind"_s : w->objectName());
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    QCOMPARE(order, (QStringList { u"Button1"_s, u"kind"_s, u"Edit15"_s, u"Button2"_s }));
+}
+
+QTEST_MAIN(TestUnderlayerPage)
 #include "tst_underlayer_page.moc"
