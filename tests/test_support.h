@@ -3,6 +3,7 @@
 
 #include "calc/errors.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
@@ -30,7 +31,18 @@ inline void typeInto(QLineEdit *edit, const QString &text)
     QTest::mouseClick(edit, Qt::LeftButton);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(edit, c.toLatin1());
+        else // QTest types ASCII only; other characters arrive as a key event with their text
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), {});
+    }
+}
+
+// Clicks a radio button on its indicator (a click right of its caption hits nothing).
+inline void clickRadio(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
 inline QString invalidNumber(const QString &text)

@@ -1,4 +1,211 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+// The column foundation page driven through its widgets, with a real log.
+#include "calc/foundation_page.h"
+#include "log/calculation_log.h"
+#include "test_support.h"
+
+#include <QButtonGroup>
+#include <QLocale>
+#include <QAbstractButton>
+
+using namespace Qt::StringLiterals;
+
+class TestFoundationPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void volumeLink_data();
+    void volumeLink();
+    void linkWorksFromTheKeyboard();
+    void editingLeavesTheVolumeAlone();
+    void emptiedFieldOnTheLink();
+    void calculate();
+    void noClassChosen();
+    void volumeOutsideTheClass();
+    void calculateTwice();
+    void clearHidesOnlyResults();
+
+private:
+    QStringList shownResults() const;
+    void enter(const QString &l, const QString &w, const QString &h);
+
+    std::unique_ptr<CalculationLog> m_log;
+    std::unique_ptr<ErrorRecorder> m_errors;
+    std::unique_ptr<FoundationPage> m_page;
+};
+
+void TestFoundationPage::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    m_log = std::make_unique<CalculationLog>();
+    m_errors = std::make_unique<ErrorRecorder>();
+    m_page = std::make_unique<FoundationPage>(*m_log);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+}
+
+void TestFoundationPage::cleanup()
+{
+    m_page.reset();
+    m_errors.reset();
+    m_log.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+QStringList TestFoundationPage::shownResults() const
+{
+    QStringList texts;
+    for (QLabel *l : { m_page->Label30, m_page->Label37, m_page->Label38, m_page->Label39,
+                       m_page->Label40, m_page->Label41 })
+        texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
+    return texts;
+}
+
+void TestFoundationPage::enter(const QString &l, const QString &w, const QString &h)
+{
+    typeInto(m_page->Edit8, l);
+    typeInto(m_page->Edit9, w);
+    typeInto(m_page->Edit10, h);
+}
+
+void TestFoundationPage::startState()
+{
+    QCOMPARE(m_page->Label35->text(), u"0"_s);
+    QVERIFY(m_page->Label35->isVisible());
+    QCOMPARE(m_page->classes->checkedId(), -1);
+    QCOMPARE(m_page->classes->button(0)->text(), u"Объмом до 3 м3, опалубка"_s);
+    QCOMPARE(shownResults(), QStringList(6, u"<hidden>"_s));
+    QCOMPARE(m_page->Label36->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(m_page->Label36->font().underline());
+}
+
+void TestFoundationPage::volumeLink_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("volume");
+    QTest::newRow("2x1,5x0,8") << u"2"_s << u"1,5"_s << u"0,8"_s << u"2,4"_s;
+    QTest::newRow("1,2x1,2x1") << u"1,2"_s << u"1,2"_s << u"1"_s << u"1,44"_s;
+    QTest::newRow("1,1 cube") << u"1,1"_s << u"1,1"_s << u"1,1"_s << u"1,331"_s;
+    QTest::newRow("0,1x0,1x0,05") << u"0,1"_s << u"0,1"_s << u"0,05"_s << u"0,0005"_s;
+    QTest::newRow("0,01x0,01x0,1") << u"0,01"_s << u"0,01"_s << u"0,1"_s << u"1E-5"_s;
+    QTest::newRow("25x20x30") << u"25"_s << u"20"_s << u"30"_s << u"1,5E4"_s;
+    QTest::newRow("-2x1x1") << u"-2"_s << u"1"_s << u"1"_s << u"-2"_s;
+}
+
+void TestFoundationPage::volumeLink()
+{
+    QFETCH(QString, length);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, volume);
+    enter(length, width, height);
+    QTest::mouseClick(m_page->Label36, Qt::LeftButton);
+    QCOMPARE(m_page->Label35->text(), volume);
+    QCOMPARE(m_log->lines().size(), 1); // the link logs nothing
+}
+
+void TestFoundationPage::linkWorksFromTheKeyboard()
+{
+    enter(u"2"_s, u"1,5"_s, u"0,8"_s);
+    QVERIFY(m_page->Label36->focusPolicy() & Qt::TabFocus);
+    m_page->Label36->setFocus();
+    QTest::keyClick(m_page->Label36, Qt::Key_Space);
+    QCOMPARE(m_page->Label35->text(), u"2,4"_s);
+    typeInto(m_page->Edit10, u"1"_s);
+    QTest::keyClick(m_page->Label36, Qt::Key_Return);
+    QCOMPARE(m_page->Label35->text(), u"3"_s);
+}
+
+void TestFoundationPage::editingLeavesTheVolumeAlone()
+{
+    enter(u"2"_s, u"1,5"_s, u"0,8"_s);
+    QTest::mouseClick(m_page->Label36, Qt::LeftButton);
+    typeInto(m_page->Edit8, u"4"_s);
+    QCOMPARE(m_page->Label35->text(), u"2,4"_s);
+    QTest::mouseClick(m_page->Label36, Qt::LeftButton);
+    QCOMPARE(m_page->Label35->text(), u"4,8"_s);
+}
+
+void TestFoundationPage::emptiedFieldOnTheLink()
+{
+    enter(u"2"_s, u"1,5"_s, u"0,8"_s);
+    QTest::mouseClick(m_page->Label36, Qt::LeftButton);
+    QTest::mouseClick(m_page->Edit9, Qt::LeftButton);
+    QTest::mouseClick(m_page->Label36, Qt::LeftButton);
+    QCOMPARE(m_errors->messages, QStringList { invalidNumber(QString()) });
+    QCOMPARE(m_page->Label35->text(), u"2,4"_s);
+}
+
+void TestFoundationPage::calculate()
+{
+    enter(u"2"_s, u"1,5"_s, u"0,8"_s);
+    clickRadio(m_page->classes->button(0));
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(m_log->lines().mid(1), (QStringList {
+                                        u"Бетон, м3: 2,436"_s,
+                                        u"Щиты опалубки 25 мм.: 5,6"_s,
+                                        u"Доски 40 мм: 0,112"_s,
+                                        u"Гвозди строительные 100 мм: 1,68"_s,
+                                        u"Проволока стальная 4 мм: 0,28"_s,
+                                        u"Смазка: 0,14"_s,
+                                    }));
+    QCOMPARE(shownResults(), (QStringList { u"2,436"_s, u"5,6"_s, u"0,112"_s, u"1,68"_s,
+                                            u"0,28"_s, u"0,14"_s }));
+    QCOMPARE(m_page->Label35->text(), u"0"_s); // Calculate leaves the link's field alone
+}
+
+void TestFoundationPage::noClassChosen()
+{
+    m_page->Edit8->setText(u"abc"_s);
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_errors->messages,
+             QStringList { u"Выберите вид работ: устройство фундаментов под колонны."_s });
+    QCOMPARE(shownResults(), QStringList(6, u"<hidden>"_s));
+    QCOMPARE(m_log->lines().size(), 1);
+}
+
+void TestFoundationPage::volumeOutsideTheClass()
+{
+    enter(u"2"_s, u"2"_s, u"1"_s);
+    clickRadio(m_page->classes->button(0));
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_errors->messages,
+             QStringList { u"Объем фундамента 4 м3 не соответствует выбранному виду работ."_s });
+    QCOMPARE(shownResults(), QStringList(6, u"<hidden>"_s));
+    QCOMPARE(m_log->lines().size(), 1);
+    clickRadio(m_page->classes->button(1));
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QCOMPARE(shownResults().first(), u"4,06"_s);
+}
+
+void TestFoundationPage::calculateTwice()
+{
+    enter(u"2"_s, u"1,5"_s, u"0,8"_s);
+    clickRadio(m_page->classes->button(3));
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_log->lines().size(), 1 + 12);
+}
+
+void TestFoundationPage::clearHidesOnlyResults()
+{
+    enter(u"2"_s, u"1,5"_s, u"0,8"_s);
+    QTest::mouseClick(m_page->Label36, Qt::LeftButton);
+    clickRadio(m_page->classes->button(0));
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    const QStringList lines = m_log->lines();
+    QTest::mouseClick(m_page->BitBtn1, Qt::LeftButton);
+    QCOMPARE(shownResults(), QStringList(6, u"<hidden>"_s));
+    QCOMPARE(m_page->Edit8->text(), u"2"_s);
+    QCOMPARE(m_page->Label35->text(), u"2,4"_s);
+    QCOMPARE(m_page->classes->checkedId(), 0);
+    QCOMPARE(m_log->lines(), lines);
+}
+
+QTEST_MAIN(TestFoundationPage)
 #include "tst_foundation_page.moc"

@@ -1,4 +1,179 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+// The surface painting page driven through its widgets, with a real log.
+#include "calc/painting_page.h"
+#include "log/calculation_log.h"
+#include "test_support.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLocale>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+class TestPaintingPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void calculate_data();
+    void calculate();
+    void logBlock();
+    void calculateTwiceLogsTwice();
+    void emptiedInputChangesNothing();
+    void overflowChangesNothing();
+    void clearThenCalculate();
+
+private:
+    QStringList shownResults() const;
+    void run(const QString &length, const QString &width, int coats);
+
+    std::unique_ptr<CalculationLog> m_log;
+    std::unique_ptr<ErrorRecorder> m_errors;
+    std::unique_ptr<PaintingPage> m_page;
+};
+
+void TestPaintingPage::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    m_log = std::make_unique<CalculationLog>();
+    m_errors = std::make_unique<ErrorRecorder>();
+    m_page = std::make_unique<PaintingPage>(*m_log);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+}
+
+void TestPaintingPage::cleanup()
+{
+    m_page.reset();
+    m_errors.reset();
+    m_log.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+QStringList TestPaintingPage::shownResults() const
+{
+    QStringList texts;
+    for (QLabel *l : { m_page->Label104, m_page->Label69, m_page->Label70, m_page->Label71,
+                       m_page->Label72, m_page->Label73, m_page->Label74 })
+        texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
+    return texts;
+}
+
+void TestPaintingPage::run(const QString &length, const QString &width, int coats)
+{
+    typeInto(m_page->Edit13, length);
+    typeInto(m_page->Edit14, width);
+    clickRadio(m_page->coats->button(coats));
+    QTest::mouseClick(m_page->BitBtn6, Qt::LeftButton);
+}
+
+void TestPaintingPage::startState()
+{
+    QCOMPARE(m_page->Edit13->text(), u"0"_s);
+    QCOMPARE(m_page->Edit14->text(), u"0"_s);
+    QCOMPARE(m_page->coats->checkedId(), 0);
+    QCOMPARE(shownResults(), QStringList(7, u"<hidden>"_s));
+    // Clicking the chosen item keeps one item chosen.
+    clickRadio(m_page->coats->button(0));
+    QCOMPARE(m_page->coats->checkedId(), 0);
+}
+
+void TestPaintingPage::calculate_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<int>("coats");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("4x5 one coat") << u"4"_s << u"5"_s << 0
+                                  << QStringList { u"20"_s, u"0,56"_s, u"0,112"_s, u"3,74"_s,
+                                                   u"0,54"_s, u"3,2"_s, u"0,02"_s };
+    QTest::newRow("4x5 two coats") << u"4"_s << u"5"_s << 1
+                                   << QStringList { u"20"_s, u"0,58"_s, u"0,116"_s, u"5,02"_s,
+                                                    u"1,16"_s, u"3,86"_s, u"0,02"_s };
+    QTest::newRow("2,5x1,2 one coat") << u"2,5"_s << u"1,2"_s << 0
+                                      << QStringList { u"3"_s, u"0,084"_s, u"0,0168"_s,
+                                                       u"0,561"_s, u"0,081"_s, u"0,48"_s,
+                                                       u"0,003"_s };
+    QTest::newRow("0x0") << u"0"_s << u"0"_s << 1 << QStringList(7, u"0"_s);
+    QTest::newRow("negative size") << u"-4"_s << u"5"_s << 0
+                                   << QStringList { u"-20"_s, u"-0,56"_s, u"-0,112"_s,
+                                                    u"-3,74"_s, u"-0,54"_s, u"-3,2"_s,
+                                                    u"-0,02"_s };
+    QTest::newRow("five digits in scientific form")
+        << u"1000"_s << u"100"_s << 1
+        << QStringList { u"1E5"_s, u"2900"_s, u"580"_s, u"2,51E4"_s, u"5800"_s, u"1,93E4"_s,
+                         u"100"_s };
+}
+
+void TestPaintingPage::calculate()
+{
+    QFETCH(QString, length);
+    QFETCH(QString, width);
+    QFETCH(int, coats);
+    QFETCH(QStringList, shown);
+    run(length, width, coats);
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(shownResults(), shown);
+}
+
+void TestPaintingPage::logBlock()
+{
+    run(u"4"_s, u"5"_s, 0);
+    QCOMPARE(m_log->lines().mid(1), (QStringList {
+                                        u"Условия расчета:"_s,
+                                        u"Окраска в один слой"_s,
+                                        u"Необходимые материалы:"_s,
+                                        u"Олифа, кг: 0,56"_s,
+                                        u"Краски тертые, кг: 0,112"_s,
+                                        u"Состав окрасочный, кг: 3,74"_s,
+                                        u"Сурик железный тертый, кг.: 0,54"_s,
+                                        u"Олифа,кг : 3,2"_s,
+                                        u"Ветошь,кг: 0,02"_s,
+                                    }));
+}
+
+void TestPaintingPage::calculateTwiceLogsTwice()
+{
+    run(u"4"_s, u"5"_s, 1);
+    QTest::mouseClick(m_page->BitBtn6, Qt::LeftButton);
+    QCOMPARE(m_log->lines().size(), 1 + 2 * 9);
+    QCOMPARE(m_log->lines().at(2), u"Окраска в два слоя"_s);
+    QCOMPARE(m_log->lines().mid(1, 9), m_log->lines().mid(10, 9));
+}
+
+void TestPaintingPage::emptiedInputChangesNothing()
+{
+    run(u"4"_s, u"5"_s, 0);
+    const QStringList lines = m_log->lines();
+    QTest::mouseClick(m_page->Edit14, Qt::LeftButton);
+    QCOMPARE(m_page->Edit14->text(), QString());
+    QTest::mouseClick(m_page->BitBtn6, Qt::LeftButton);
+    QCOMPARE(m_errors->messages, QStringList { invalidNumber(QString()) });
+    QCOMPARE(shownResults().first(), u"20"_s);
+    QCOMPARE(m_log->lines(), lines);
+}
+
+void TestPaintingPage::overflowChangesNothing()
+{
+    run(u"1E200"_s, u"1E200"_s, 0);
+    QCOMPARE(m_errors->messages, QStringList { u"Floating point overflow."_s });
+    QCOMPARE(shownResults(), QStringList(7, u"<hidden>"_s));
+    QCOMPARE(m_log->lines().size(), 1);
+}
+
+void TestPaintingPage::clearThenCalculate()
+{
+    run(u"4"_s, u"5"_s, 0);
+    const QStringList lines = m_log->lines();
+    QTest::mouseClick(m_page->BitBtn5, Qt::LeftButton);
+    QCOMPARE(shownResults(), QStringList(7, u"<hidden>"_s));
+    QCOMPARE(m_log->lines(), lines);
+    QCOMPARE(m_page->Edit13->text(), u"4"_s);
+    QTest::mouseClick(m_page->BitBtn6, Qt::LeftButton);
+    QCOMPARE(shownResults().first(), u"20"_s);
+}
+
+QTEST_MAIN(TestPaintingPage)
 #include "tst_painting_page.moc"

@@ -1,4 +1,157 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+// The grass sowing page driven through its widgets, with a real log.
+#include "calc/sowing_page.h"
+#include "log/calculation_log.h"
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+class TestSowingPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void calculate_data();
+    void calculate();
+    void logBlock();
+    void noWorkChosen();
+    void invalidInputsChangeNothing();
+    void clear();
+
+private:
+    QStringList shownResults() const;
+    void run(int work);
+
+    std::unique_ptr<CalculationLog> m_log;
+    std::unique_ptr<ErrorRecorder> m_errors;
+    std::unique_ptr<SowingPage> m_page;
+};
+
+void TestSowingPage::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    m_log = std::make_unique<CalculationLog>();
+    m_errors = std::make_unique<ErrorRecorder>();
+    m_page = std::make_unique<SowingPage>(*m_log);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+}
+
+void TestSowingPage::cleanup()
+{
+    m_page.reset();
+    m_errors.reset();
+    m_log.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+QStringList TestSowingPage::shownResults() const
+{
+    QStringList texts;
+    for (QLabel *l : { m_page->Label54, m_page->Label55, m_page->Label56, m_page->Label57,
+                       m_page->Label58, m_page->Label59, m_page->Label45, m_page->Label47 })
+        texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
+    return texts;
+}
+
+void TestSowingPage::run(int work)
+{
+    typeInto(m_page->Edit11, u"10"_s);
+    typeInto(m_page->Edit12, u"10"_s);
+    clickRadio(m_page->works->button(work));
+    QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
+}
+
+void TestSowingPage::startState()
+{
+    QCOMPARE(m_page->works->checkedId(), -1);
+    QCOMPARE(m_page->Edit11->text(), u"0"_s);
+    QCOMPARE(shownResults(), QStringList(8, u"<hidden>"_s));
+    QTest::mouseClick(m_page->Edit11, Qt::LeftButton);
+    QCOMPARE(m_page->Edit11->text(), QString());
+}
+
+void TestSowingPage::calculate_data()
+{
+    QTest::addColumn<int>("work");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("by hand") << 0 << QStringList { u"0"_s, u"0"_s, u"2"_s, u"0"_s, u"0"_s,
+                                                   u"0"_s, u"0"_s, u"0"_s };
+    QTest::newRow("with machines") << 1 << QStringList { u"0"_s, u"0"_s, u"1,6"_s, u"0"_s,
+                                                         u"0"_s, u"0"_s, u"0"_s, u"0"_s };
+    QTest::newRow("hydroseeding") << 2 << QStringList { u"0"_s, u"0"_s, u"3"_s, u"0"_s, u"5"_s,
+                                                        u"60"_s, u"20"_s, u"0,1"_s };
+}
+
+void TestSowingPage::calculate()
+{
+    QFETCH(int, work);
+    QFETCH(QStringList, shown);
+    run(work);
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(shownResults(), shown);
+}
+
+void TestSowingPage::logBlock()
+{
+    run(2);
+    QCOMPARE(m_log->lines().mid(1), (QStringList {
+                                        u"Условия расчета:"_s,
+                                        u"Посев трав гидропосевом, 1000 м2"_s,
+                                        u"Площадь участка, м2: 100"_s,
+                                        u"Необходимые материалы:"_s,
+                                        u"Дерн, м2: 0"_s,
+                                        u"Спицы  деревянные, м3: 0"_s,
+                                        u"Семена трав, кг: 3"_s,
+                                        u"Земля растительная, м3: 0"_s,
+                                        u"Удобрения, кг: 5"_s,
+                                        u"Эмульсия битумная, л.: 60"_s,
+                                        u"Эмульсия латексная, л.: 20"_s,
+                                        u"Опилки, м3: 0,1"_s,
+                                    }));
+}
+
+void TestSowingPage::noWorkChosen()
+{
+    m_page->Edit11->setText(u"abc"_s);
+    QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
+    QCOMPARE(m_errors->messages,
+             QStringList { u"Выберите вид работ в группе «Перечень работ»."_s });
+    QCOMPARE(shownResults(), QStringList(8, u"<hidden>"_s));
+    QCOMPARE(m_log->lines().size(), 1);
+}
+
+void TestSowingPage::invalidInputsChangeNothing()
+{
+    run(0);
+    const QStringList lines = m_log->lines();
+    typeInto(m_page->Edit12, u"10 м"_s);
+    QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
+    QTest::mouseClick(m_page->Edit11, Qt::LeftButton);
+    QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
+    QCOMPARE(m_errors->messages, (QStringList { invalidNumber(u"10 м"_s), invalidNumber(QString()) }));
+    QCOMPARE(shownResults().at(2), u"2"_s);
+    QCOMPARE(m_log->lines(), lines);
+}
+
+void TestSowingPage::clear()
+{
+    QTest::mouseClick(m_page->BitBtn3, Qt::LeftButton);
+    QTest::mouseClick(m_page->BitBtn3, Qt::LeftButton);
+    QCOMPARE(shownResults(), QStringList(8, u"<hidden>"_s));
+    run(1);
+    const QStringList lines = m_log->lines();
+    QTest::mouseClick(m_page->BitBtn3, Qt::LeftButton);
+    QCOMPARE(shownResults(), QStringList(8, u"<hidden>"_s));
+    QCOMPARE(m_page->works->checkedId(), 1);
+    QCOMPARE(m_page->Edit11->text(), u"10"_s);
+    QCOMPARE(m_log->lines(), lines);
+}
+
+QTEST_MAIN(TestSowingPage)
 #include "tst_sowing_page.moc"

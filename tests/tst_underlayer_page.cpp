@@ -31,7 +31,7 @@ private:
     QRadioButton *kind(int k) const;
     QLabel *result(int row) const; // 0-based row of the materials group
     QStringList visibleResults() const;
-    void choose(int k) { QTest::mouseClick(kind(k), Qt::LeftButton); }
+    void choose(int k) { clickRadio(kind(k)); }
     void calculate(const QString &volume);
 
     std::unique_ptr<CalculationLog> m_log;
