@@ -35,6 +35,6 @@ bool Application::notify(QObject *receiver, QEvent *event)
 void showErrorBox(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, Application::title(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+        QApplication::activeWindow());
     box.exec();
 }

@@ -4,8 +4,14 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-bool isHourLetter(QChar c) { return c == u'h' || c == u'H'; }
-bool isApLetter(QChar c) { return c == u'a' || c == u'A'; }
+bool isHourLetter(QChar c)
+{
+    return c == u'h' || c == u'H';
+}
+bool isApLetter(QChar c)
+{
+    return c == u'a' || c == u'A';
+}
 } // namespace
 
 QString longTimeText(const QTime &time, const QLocale &locale)

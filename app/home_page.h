@@ -12,7 +12,7 @@ public:
     explicit HomePage(QWidget *parent = nullptr);
 
     QLabel *Label16; // "Сборка 2.1"
-    QLabel *Label1;  // subtitle
+    QLabel *Label1; // subtitle
     QLabel *Label77; // title
     QLabel *Emblem;
     QTextEdit *Memo1; // the about note: hidden at start, switched by the tree routing

@@ -70,7 +70,7 @@ TForm1::TForm1(QWidget *parent)
     NAME_WIDGET(Timer1);
 
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager &) { commitData(); });
+        [this](QSessionManager &) { commitData(); });
 
     const int chrome = menuBar()->sizeHint().height() + ToolBar1->sizeHint().height()
         + statusBar()->sizeHint().height();
@@ -105,18 +105,19 @@ void TForm1::buildActions()
     gap->setFixedWidth(8);
     ToolBar1->addWidget(gap);
 
-    const auto addButton = [this](const QIcon &icon, const QString &caption, const char *name,
-                                  auto routine) {
-        QAction *action = ToolBar1->addAction(icon, caption);
-        action->setObjectName(QLatin1String(name));
-        action->setToolTip(QString());
-        QWidget *button = ToolBar1->widgetForAction(action);
-        button->setObjectName(QLatin1String(name));
-        button->setMinimumSize(52, 45);
-        button->setAccessibleName(caption);
-        connect(action, &QAction::triggered, this, guarded([this, routine] { (this->*routine)(); }));
-        return action;
-    };
+    const auto addButton
+        = [this](const QIcon &icon, const QString &caption, const char *name, auto routine) {
+              QAction *action = ToolBar1->addAction(icon, caption);
+              action->setObjectName(QLatin1String(name));
+              action->setToolTip(QString());
+              QWidget *button = ToolBar1->widgetForAction(action);
+              button->setObjectName(QLatin1String(name));
+              button->setMinimumSize(52, 45);
+              button->setAccessibleName(caption);
+              connect(action, &QAction::triggered, this,
+                  guarded([this, routine] { (this->*routine)(); }));
+              return action;
+          };
     ToolButton16 = addButton(exitIcon, u"Выход"_s, "ToolButton16", &TForm1::ToolButton16Click);
     ToolButton1 = addButton(homeIcon, u"Главная"_s, "ToolButton1", &TForm1::ToolButton1Click);
     ToolButton8 = addButton(backIcon, u"Назад"_s, "ToolButton8", &TForm1::ToolButton8Click);
@@ -128,19 +129,19 @@ void TForm1::buildActions()
         ToolBar1->widgetForAction(a)->setToolTip(QString());
 
     const auto addItem = [this](QMenu *menu, const QIcon &icon, const QString &text,
-                                const char *name, auto routine) {
+                             const char *name, auto routine) {
         QAction *item = menu->addAction(icon, text);
         item->setObjectName(QLatin1String(name));
         connect(item, &QAction::triggered, this, guarded([this, routine] { (this->*routine)(); }));
         return item;
     };
     QMenu *actions = menuBar()->addMenu(u"Действия"_s);
-    ExitItem = addItem(actions, exitIcon, u"Выход из программы"_s, "ExitItem",
-                       &TForm1::ToolButton16Click);
+    ExitItem = addItem(
+        actions, exitIcon, u"Выход из программы"_s, "ExitItem", &TForm1::ToolButton16Click);
     // The navigation items do what the Forward and Back buttons do.
     QMenu *navigation = menuBar()->addMenu(u"Управление"_s);
-    ForwardItem = addItem(navigation, forwardIcon, u"&Вперед"_s, "ForwardItem",
-                          &TForm1::ToolButton9Click);
+    ForwardItem
+        = addItem(navigation, forwardIcon, u"&Вперед"_s, "ForwardItem", &TForm1::ToolButton9Click);
     BackItem = addItem(navigation, backIcon, u"&Назад"_s, "BackItem", &TForm1::ToolButton8Click);
     QMenu *help = menuBar()->addMenu(u"?"_s);
     N4 = addItem(help, homeIcon, u"О программе"_s, "N4", &TForm1::N4Click);
@@ -166,9 +167,8 @@ QWidget *TForm1::buildClientArea()
     TabSheet6 = new SectionPage;
     TabSheet7 = new UnderlayerPage(m_log);
     // Stack order follows the Page enumeration.
-    for (QWidget *page : std::initializer_list<QWidget *> { TabSheet3, TabSheet1, TabSheet2,
-                                                            TabSheet4, TabSheet5, TabSheet6,
-                                                            TabSheet7 })
+    for (QWidget *page : std::initializer_list<QWidget *> {
+             TabSheet3, TabSheet1, TabSheet2, TabSheet4, TabSheet5, TabSheet6, TabSheet7 })
         PageControl1->addWidget(page);
     NAME_WIDGET(TabSheet3);
     NAME_WIDGET(TabSheet1);
@@ -193,8 +193,8 @@ QWidget *TForm1::buildClientArea()
     });
 
     setTabOrder(TreeView1, PageControl1);
-    connect(TreeView1, &SectionTree::selectedNodeChanged, this,
-            guarded([this] { TreeView1Change(); }));
+    connect(
+        TreeView1, &SectionTree::selectedNodeChanged, this, guarded([this] { TreeView1Change(); }));
     connect(TreeView1, &SectionTree::clicked, this, guarded([this] { TreeView1Click(); }));
 
     // A window smaller than the regions need scrolls.
@@ -246,7 +246,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::FormClose()
 {
     m_log.append(u"Текущая история расчетов сохранена. Дата "_s + m_currentDateText
-                 + u" время сохранения: "_s + m_currentTimeText);
+        + u" время сохранения: "_s + m_currentTimeText);
     writeLogFile(closingLogPath(), logFileBytes(m_log.text()));
 }
 
@@ -262,7 +262,7 @@ void TForm1::ToolButton4Click()
     // One save uses one date throughout: the clock only ticks between events.
     const QString date = m_currentDateText;
     m_log.append(u"Сохранение по запросу.История расчетов сохранена. Дата "_s + date
-                 + u" время сохранения: "_s + m_currentTimeText);
+        + u" время сохранения: "_s + m_currentTimeText);
     writeLogFile(datedLogPath(date), logFileBytes(m_log.text()));
     m_log.append(u"Файл создан и сохранен в папке data/"_s + date + u".txt"_s);
     m_log.append(u"Узнаете об обновлении на сайте "_s + siteAddress());

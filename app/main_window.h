@@ -41,15 +41,15 @@ public:
     void FormShow();
     void Timer1Timer();
     void ToolButton16Click(); // Exit: the tool button and "Выход из программы"
-    void FormClose();         // saves the log to data/history.txt; an error keeps the window open
-    void ToolButton4Click();  // History: saves the log to data/<date>.txt
+    void FormClose(); // saves the log to data/history.txt; an error keeps the window open
+    void ToolButton4Click(); // History: saves the log to data/<date>.txt
     void TreeView1Change();
     void TreeView1Click();
     void ToolButton1Click(); // Home
     void ToolButton8Click(); // Back
     void ToolButton9Click(); // Forward
-    void N4Click();          // About
-    void commitData();       // the desktop session ends: save the history as a close would
+    void N4Click(); // About
+    void commitData(); // the desktop session ends: save the history as a close would
 
     CalculationLog &calculationLog() { return m_log; }
     const QString &currentTimeText() const { return m_currentTimeText; }

@@ -22,7 +22,8 @@ constexpr Photo kPhotos[] = {
     { "Image5", 32, 152, u":/photos/timber_beams.jpg", u"Деревянные балки перекрытия" },
     { "Image6", 144, 184, u":/photos/formwork.jpg", u"Арматура и опалубка монолитной стены" },
     { "Image7", 32, 280, u":/photos/construction_site.jpg", u"Строящиеся многоэтажные дома" },
-    { "Image8", 144, 312, u":/photos/landscaped_site.jpg", u"Благоустроенная площадка за кирпичной стеной" },
+    { "Image8", 144, 312, u":/photos/landscaped_site.jpg",
+        u"Благоустроенная площадка за кирпичной стеной" },
 };
 } // namespace
 

@@ -55,8 +55,7 @@ void reportError(const QString &message);
 bool runGuarded(const std::function<void()> &routine);
 
 // Wraps a routine for connect(): the routine itself catches nothing.
-template <typename F>
-auto guarded(F routine)
+template <typename F> auto guarded(F routine)
 {
     return [routine]() { runGuarded(routine); };
 }

@@ -10,11 +10,15 @@ inline constexpr int kFoundationMaterials = 6;
 
 // The volume classes of the radio group: a volume fits when it lies within the bound.
 struct FoundationClass {
-    bool upTo;        // true: V <= limit; false: V > limit
+    bool upTo; // true: V <= limit; false: V > limit
     Extended limitM3;
 };
 inline constexpr std::array<FoundationClass, kFoundationClasses> kFoundationClassTable { {
-    { true, 3 }, { true, 5 }, { false, 5 }, { true, 25 }, { false, 25 },
+    { true, 3 },
+    { true, 5 },
+    { false, 5 },
+    { true, 25 },
+    { false, 25 },
 } };
 
 // What one material is measured against: the concrete volume or the formwork area.

@@ -71,12 +71,10 @@ FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
     dimGrid->addLayout(volumeLine, 3, 0, 1, 2);
 
     const RadioGroup kinds = makeRadioGroup(u"Устройство бетонных (ж.б) фундаментов под колонны"_s,
-                                            { u"Объмом до 3 м3, опалубка"_s,
-                                              u"Объемом до 5 м3, опалубка"_s,
-                                              u"Объемом более 5м3, опалубка"_s,
-                                              u"Объемом до 25 м3, опалубка"_s,
-                                              u"Объемом более 25 м3, опалубка"_s },
-                                            this);
+        { u"Объмом до 3 м3, опалубка"_s, u"Объемом до 5 м3, опалубка"_s,
+            u"Объемом более 5м3, опалубка"_s, u"Объемом до 25 м3, опалубка"_s,
+            u"Объемом более 25 м3, опалубка"_s },
+        this);
     RadioGroup1 = kinds.box;
     classes = kinds.buttons;
 

@@ -18,7 +18,10 @@ QChar decimalSeparator()
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // The text split by the grammar; `valid` is false when the text breaks it.
 struct ScannedNumber {
@@ -145,7 +148,7 @@ QString FormatResult(double value, int precision, QChar separator)
     // 18 significant digits of the magnitude, correctly rounded: d.ddddde[+-]x
     char buffer[64];
     const auto converted = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                         std::chars_format::scientific, kDigits - 1);
+        std::chars_format::scientific, kDigits - 1);
     const std::string_view text(buffer, converted.ptr - buffer);
     const auto ePos = text.find('e');
     std::string digits;
@@ -153,8 +156,8 @@ QString FormatResult(double value, int precision, QChar separator)
         if (c != '.')
             digits += c;
     int exponent = 0; // E: the number of digits before the decimal point
-    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+'), text.data() + text.size(),
-                    exponent);
+    std::from_chars(
+        text.data() + ePos + 1 + (text[ePos + 1] == '+'), text.data() + text.size(), exponent);
     exponent += 1;
 
     // Half-up at the precision on those 18 digits.

@@ -10,7 +10,7 @@
 
 using Extended = long double;
 static_assert(sizeof(Extended) >= 10 && __LDBL_MANT_DIG__ == 64,
-              "the number rules need the 80-bit extended format");
+    "the number rules need the 80-bit extended format");
 
 // The decimal separator of the regional settings (QLocale()), used for reading and writing.
 QChar decimalSeparator();

@@ -4,11 +4,11 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QRadioButton>
-#include <QVBoxLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -67,7 +67,7 @@ QLabel *boldLabel(const QString &text, QWidget *parent)
 
 namespace {
 QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &picture,
-                        const QString &greyed, bool plain)
+    const QString &greyed, bool plain)
 {
     auto *button = new QPushButton(caption, parent);
     button->setFixedSize(75, 25);
@@ -84,14 +84,14 @@ QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &
 
 QPushButton *makeClearButton(QWidget *parent, bool plain)
 {
-    return makeButton(parent, u"&Очистить"_s, u":/icons/pencil.svg"_s,
-                      u":/icons/pencil_disabled.svg"_s, plain);
+    return makeButton(
+        parent, u"&Очистить"_s, u":/icons/pencil.svg"_s, u":/icons/pencil_disabled.svg"_s, plain);
 }
 
 QPushButton *makeCalculateButton(QWidget *parent, bool plain)
 {
     return makeButton(parent, u"&Расчет"_s, u":/icons/calculator.svg"_s,
-                      u":/icons/calculator_disabled.svg"_s, plain);
+        u":/icons/calculator_disabled.svg"_s, plain);
 }
 
 QLayout *buttonPairLayout(QPushButton *clear, QPushButton *calculate)

@@ -111,8 +111,8 @@ void PaintingPage::BitBtn4Click()
     m_log.append(u"Условия расчета:"_s);
     m_log.append(coats->button(coat)->text());
     m_log.append(u"Необходимые материалы:"_s);
-    for (const ResultRow *row : { &m_oil, &m_paints, &m_composition, &m_redLead,
-                                  &m_oilForPainting, &m_rags })
+    for (const ResultRow *row :
+        { &m_oil, &m_paints, &m_composition, &m_redLead, &m_oilForPainting, &m_rags })
         m_log.append(row->line());
 }
 

@@ -5,10 +5,10 @@
 #include "calc/sowing.h"
 #include "log/calculation_log.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QAbstractButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -25,10 +25,9 @@ SowingPage::SowingPage(CalculationLog &log, QWidget *parent)
     addInputRow(sizesGrid, 1, u"Ширина конструкции, м"_s, Edit12);
 
     const RadioGroup kinds = makeRadioGroup(u"Перечень работ"_s,
-                                            { u"Посев трав в ручную"_s,
-                                              u"Посев трав с помощью механизмов"_s,
-                                              u"Посев трав гидропосевом, 1000 м2"_s },
-                                            this);
+        { u"Посев трав в ручную"_s, u"Посев трав с помощью механизмов"_s,
+            u"Посев трав гидропосевом, 1000 м2"_s },
+        this);
     RadioGroup2 = kinds.box;
     works = kinds.buttons;
 

@@ -20,20 +20,20 @@ enum Row {
 
 constexpr UnderlayerMaterial kSand[] = { { Sand, 1.11L } };
 constexpr UnderlayerMaterial kSlag[] = { { SlagOrGravel, 1.23L } };
-constexpr UnderlayerMaterial kCrushedStone[] = {
-    { CrushedStone, 0.97L }, { WedgeStone, 0.09L }, { StoneChips, 0.16L } };
+constexpr UnderlayerMaterial kCrushedStone[]
+    = { { CrushedStone, 0.97L }, { WedgeStone, 0.09L }, { StoneChips, 0.16L } };
 constexpr UnderlayerMaterial kRammedClay[] = { { Clay, 0.43L }, { Sand, 1.02L } };
-constexpr UnderlayerMaterial kRammedClayOily[] = {
-    { Clay, 0.43L }, { Sand, 0.98L }, { Bitumen, 78.5L } };
-constexpr UnderlayerMaterial kRammedClayStone[] = {
-    { Clay, 0.33L }, { Sand, 0.76L }, { CrushedStone, 0.4L } };
-constexpr UnderlayerMaterial kClayConcrete[] = {
-    { Clay, 0.2L }, { Sand, 0.45L }, { Concrete, 0.9L } };
-constexpr UnderlayerMaterial kCobblestone[] = {
-    { Cobblestone, 0.74L }, { CrushedStone, 0.17L }, { Sand, 0.095L } };
+constexpr UnderlayerMaterial kRammedClayOily[]
+    = { { Clay, 0.43L }, { Sand, 0.98L }, { Bitumen, 78.5L } };
+constexpr UnderlayerMaterial kRammedClayStone[]
+    = { { Clay, 0.33L }, { Sand, 0.76L }, { CrushedStone, 0.4L } };
+constexpr UnderlayerMaterial kClayConcrete[]
+    = { { Clay, 0.2L }, { Sand, 0.45L }, { Concrete, 0.9L } };
+constexpr UnderlayerMaterial kCobblestone[]
+    = { { Cobblestone, 0.74L }, { CrushedStone, 0.17L }, { Sand, 0.095L } };
 constexpr UnderlayerMaterial kConcrete[] = { { Concrete, 1.02L } };
-constexpr UnderlayerMaterial kAcidResistant[] = {
-    { AcidResistantConcrete, 1.02L }, { SulphuricAcidSolution, 26 } };
+constexpr UnderlayerMaterial kAcidResistant[]
+    = { { AcidResistantConcrete, 1.02L }, { SulphuricAcidSolution, 26 } };
 } // namespace
 
 const std::array<const char16_t *, kUnderlayerRows> kUnderlayerRowCaptions = {
@@ -54,38 +54,38 @@ const std::array<const char16_t *, kUnderlayerRows> kUnderlayerRowCaptions = {
 // Kind 9's heading names the acid-resistant underlayer it computes.
 const std::array<UnderlayerKind, kUnderlayerKinds> kUnderlayerKindTable = { {
     { u"Устройство подстилающего слоя из песка",
-      u"Выбрано:  Устройство подстилающего слоя из песка",
-      u"Произведен расчет: Устройство подстилающего слоя из песка", 4, kSand },
+        u"Выбрано:  Устройство подстилающего слоя из песка",
+        u"Произведен расчет: Устройство подстилающего слоя из песка", 4, kSand },
     { u"Устройство подстилающего слоя из шлака",
-      u"Выбрано:  Устройство подстилающего слоя из шлака",
-      u"Произведен расчет: Устройство подстилающего слоя из шлака", 4, kSlag },
+        u"Выбрано:  Устройство подстилающего слоя из шлака",
+        u"Произведен расчет: Устройство подстилающего слоя из шлака", 4, kSlag },
     { u"Устройство подстиляющего слоя из щебня",
-      u"Выбрано:  Устройство подстиляющего слоя из щебня",
-      u"Произведен расчет: Устройство подстиляющего слоя из щебня", 4, kCrushedStone },
+        u"Выбрано:  Устройство подстиляющего слоя из щебня",
+        u"Произведен расчет: Устройство подстиляющего слоя из щебня", 4, kCrushedStone },
     { u"Устройство глинобитного подстилающего слоя",
-      u"Выбрано:  Устройство глинобитного подстилающего слоя без добавок",
-      u"Произведен расчет: Устройство глинобитного подстилающего слоя без добавок", 4,
-      kRammedClay },
+        u"Выбрано:  Устройство глинобитного подстилающего слоя без добавок",
+        u"Произведен расчет: Устройство глинобитного подстилающего слоя без добавок", 4,
+        kRammedClay },
     { u"То же с масляннистыми добавками",
-      u"Выбрано:  Устройство глинобитного подстилающего слоя с масляннистыми добавками",
-      u"Произведен расчет: Устройство глинобитного подстилающего слоя с масляннистыми добавками",
-      4, kRammedClayOily },
+        u"Выбрано:  Устройство глинобитного подстилающего слоя с масляннистыми добавками",
+        u"Произведен расчет: Устройство глинобитного подстилающего слоя с масляннистыми добавками",
+        4, kRammedClayOily },
     { u"То же с добавкой щебня",
-      u"Выбрано:  Устройство глинобитного подстилающего слоя с добавлением щебня",
-      u"Произведен расчет: Устройство глинобитного подстилающего слоя с добавкой щебня", 4,
-      kRammedClayStone },
+        u"Выбрано:  Устройство глинобитного подстилающего слоя с добавлением щебня",
+        u"Произведен расчет: Устройство глинобитного подстилающего слоя с добавкой щебня", 4,
+        kRammedClayStone },
     { u"Устройство глинобетонного подстилающего слоя",
-      u"Выбрано:  Устройство глинобетонного подстилающего слоя",
-      u"Произведен расчет: Устройство глинобетонного подстилающего слоя", 4, kClayConcrete },
+        u"Выбрано:  Устройство глинобетонного подстилающего слоя",
+        u"Произведен расчет: Устройство глинобетонного подстилающего слоя", 4, kClayConcrete },
     { u"Устройство булыжного подстилающего слоя",
-      u"Выбрано:  Устройство булыжного подстилающего слоя",
-      u"Произведен расчет: Устройство булыжного подстилающего слоя", 4, kCobblestone },
+        u"Выбрано:  Устройство булыжного подстилающего слоя",
+        u"Произведен расчет: Устройство булыжного подстилающего слоя", 4, kCobblestone },
     { u"Устройство бетонного подстилающего слоя",
-      u"Выбрано:  Устройство бетонного подстилающего слоя",
-      u"Произведен расчет: Устройство бетонного подстилающего слоя", 5, kConcrete },
+        u"Выбрано:  Устройство бетонного подстилающего слоя",
+        u"Произведен расчет: Устройство бетонного подстилающего слоя", 5, kConcrete },
     { u"Устройство кислотоупорного подстилающего слоя",
-      u"Выбрано:  Устройство кислотоупорного подстилающего слоя",
-      u"Произведен расчет: Устройство кислотоупорного подстилающего слоя", 5, kAcidResistant },
+        u"Выбрано:  Устройство кислотоупорного подстилающего слоя",
+        u"Произведен расчет: Устройство кислотоупорного подстилающего слоя", 5, kAcidResistant },
 } };
 
 std::vector<UnderlayerQuantity> computeUnderlayer(int kind, Extended volume)

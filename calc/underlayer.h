@@ -17,10 +17,10 @@ struct UnderlayerMaterial {
 };
 
 struct UnderlayerKind {
-    const char16_t *item;          // caption in the kind list
+    const char16_t *item; // caption in the kind list
     const char16_t *selectionLine; // logged when the kind is chosen
-    const char16_t *headingLine;   // first line of a calculation block
-    int precision;                 // significant digits of its results
+    const char16_t *headingLine; // first line of a calculation block
+    int precision; // significant digits of its results
     std::span<const UnderlayerMaterial> materials; // in the order shown and logged
 };
 

@@ -14,10 +14,18 @@ using namespace Qt::StringLiterals;
 namespace {
 // Designer names of the twelve rows: caption label, result label.
 constexpr std::array<std::pair<const char *, const char *>, kUnderlayerRows> kRowNames { {
-    { "Label79", "Label90" }, { "Label80", "Label91" }, { "Label81", "Label92" },
-    { "Label82", "Label93" }, { "Label83", "Label94" }, { "Label84", "Label95" },
-    { "Label85", "Label96" }, { "Label86", "Label97" }, { "Label87", "Label98" },
-    { "Label88", "Label99" }, { "Label89", "Label100" }, { "Label101", "Label102" },
+    { "Label79", "Label90" },
+    { "Label80", "Label91" },
+    { "Label81", "Label92" },
+    { "Label82", "Label93" },
+    { "Label83", "Label94" },
+    { "Label84", "Label95" },
+    { "Label85", "Label96" },
+    { "Label86", "Label97" },
+    { "Label87", "Label98" },
+    { "Label88", "Label99" },
+    { "Label89", "Label100" },
+    { "Label101", "Label102" },
 } };
 } // namespace
 

@@ -25,8 +25,8 @@ public:
     explicit UnderlayerPage(CalculationLog &log, QWidget *parent = nullptr);
 
     void RadioGroup4Click(int kind); // a real change of kind
-    void Button1Click();             // Calculate
-    void Button2Click();             // Clear
+    void Button1Click(); // Calculate
+    void Button2Click(); // Clear
 
     int chosenKind() const; // -1 when none is chosen
 

@@ -21,7 +21,10 @@ public:
     QString text() const;
 
     // Called with each appended line; the log area installs it.
-    void setView(std::function<void(const QString &)> showLine) { m_showLine = std::move(showLine); }
+    void setView(std::function<void(const QString &)> showLine)
+    {
+        m_showLine = std::move(showLine);
+    }
 
 private:
     QStringList m_lines;

@@ -121,14 +121,14 @@ void writeLogFile(const QString &path, const QByteArray &bytes)
     const QByteArray target = QFile::encodeName(path);
 
     // An existing file that may not be written is refused, as the rename would not ask.
-    struct stat existing {};
+    struct stat existing { };
     const bool exists = ::stat(target.constData(), &existing) == 0;
     if (exists && S_ISREG(existing.st_mode) && ::access(target.constData(), W_OK) != 0)
         throw EInOutError(errno);
 
     static std::atomic<unsigned> counter { 0 };
-    TemporaryFile temp(target + ".tmp-" + QByteArray::number(::getpid()) + '-'
-                       + QByteArray::number(counter++));
+    TemporaryFile temp(
+        target + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(counter++));
     if (temp.fd() < 0)
         throw EInOutError(errno);
     if (exists && S_ISREG(existing.st_mode))

@@ -17,4 +17,4 @@ QByteArray logFileBytes(const QString &logText);
 void writeLogFile(const QString &path, const QByteArray &bytes);
 
 QString datedLogPath(const QString &currentDateText); // "data/" + date + ".txt"
-QString closingLogPath();                             // "data/history.txt"
+QString closingLogPath(); // "data/history.txt"

@@ -12,11 +12,11 @@ inline constexpr int kPageCount = 7;
 
 enum class SideEffect {
     None,
-    HideNote,        // hide the about note of the home page
-    ShowNote,        // show it
+    HideNote, // hide the about note of the home page
+    ShowNote, // show it
     ShowNoteOnClick, // show it when the route comes from a click on the tree, else nothing
-    SectionName,     // the section page names the node
-    Thickness,       // the masonry page's thickness field receives the row's thickness
+    SectionName, // the section page names the node
+    Thickness, // the masonry page's thickness field receives the row's thickness
 };
 
 struct Route {

@@ -27,7 +27,8 @@ SectionTree::SectionTree(QWidget *parent)
 
     for (int i = 0; i < kNodeCount; ++i) {
         const SectionNode &n = kSectionNodes[i];
-        auto *item = n.parent < 0 ? new QTreeWidgetItem(this) : new QTreeWidgetItem(m_nodes[n.parent]);
+        auto *item
+            = n.parent < 0 ? new QTreeWidgetItem(this) : new QTreeWidgetItem(m_nodes[n.parent]);
         item->setText(0, QString::fromUtf16(n.text));
         item->setIcon(0, m_closedBook);
         m_nodes.append(item);
@@ -69,12 +70,13 @@ void SectionTree::onSelectionChanged()
     emit selectedNodeChanged();
 }
 
-QItemSelectionModel::SelectionFlags SectionTree::selectionCommand(const QModelIndex &index,
-                                                                  const QEvent *event) const
+QItemSelectionModel::SelectionFlags SectionTree::selectionCommand(
+    const QModelIndex &index, const QEvent *event) const
 {
     // Single selection that is never emptied by the user.
     const QItemSelectionModel::SelectionFlags flags = QTreeWidget::selectionCommand(index, event);
-    if (!index.isValid() || flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+    if (!index.isValid()
+        || flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
         return QItemSelectionModel::NoUpdate;
     if (flags.testFlag(QItemSelectionModel::Clear) && !flags.testFlag(QItemSelectionModel::Select))
         return QItemSelectionModel::NoUpdate;

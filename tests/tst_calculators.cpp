@@ -54,17 +54,21 @@ void TestCalculators::masonry_data()
 {
     QTest::addColumn<int>("node");
     QTest::addColumn<QStringList>("inputs"); // wall L, H, window L, H, door L, H, thickness
-    QTest::addColumn<QStringList>("texts");  // volume, bricks, mortar, plugs
+    QTest::addColumn<QStringList>("texts"); // volume, bricks, mortar, plugs
     const QStringList worked { u"10"_s, u"3"_s, u"2"_s, u"1,5"_s, u"1"_s, u"2,1"_s };
     const auto with = [](QStringList in, const QString &t) { return in << t; };
-    QTest::newRow("10x3 openings 240") << 2 << with(worked, u"0,24"_s)
-                                       << QStringList { u"5,976"_s, u"2390,4"_s, u"1,327"_s, u"0,005976"_s };
-    QTest::newRow("10x3 openings 360") << 3 << with(worked, u"0,36"_s)
-                                       << QStringList { u"8,964"_s, u"3540,78"_s, u"2,107"_s, u"0,008964"_s };
-    QTest::newRow("10x3 openings 480") << 4 << with(worked, u"0,48"_s)
-                                       << QStringList { u"11,95"_s, u"4709,088"_s, u"2,821"_s, u"0,01195"_s };
-    QTest::newRow("10x3 openings 600") << 5 << with(worked, u"0,6"_s)
-                                       << QStringList { u"14,94"_s, u"5856,48"_s, u"3,675"_s, u"0,01494"_s };
+    QTest::newRow("10x3 openings 240")
+        << 2 << with(worked, u"0,24"_s)
+        << QStringList { u"5,976"_s, u"2390,4"_s, u"1,327"_s, u"0,005976"_s };
+    QTest::newRow("10x3 openings 360")
+        << 3 << with(worked, u"0,36"_s)
+        << QStringList { u"8,964"_s, u"3540,78"_s, u"2,107"_s, u"0,008964"_s };
+    QTest::newRow("10x3 openings 480")
+        << 4 << with(worked, u"0,48"_s)
+        << QStringList { u"11,95"_s, u"4709,088"_s, u"2,821"_s, u"0,01195"_s };
+    QTest::newRow("10x3 openings 600")
+        << 5 << with(worked, u"0,6"_s)
+        << QStringList { u"14,94"_s, u"5856,48"_s, u"3,675"_s, u"0,01494"_s };
     const QStringList plain { u"12"_s, u"3"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s };
     QTest::newRow("12x3 240") << 2 << with(plain, u"0,24"_s)
                               << QStringList { u"8,64"_s, u"3456"_s, u"1,918"_s, u"0,00864"_s };
@@ -77,9 +81,10 @@ void TestCalculators::masonry_data()
     QTest::newRow("bricks from the stored volume")
         << 4 << QStringList { u"6"_s, u"2,5"_s, u"1,2"_s, u"1,4"_s, u"0,9"_s, u"2,1"_s, u"0,48"_s }
         << QStringList { u"5,486"_s, u"2161,6416"_s, u"1,295"_s, u"0,005486"_s };
-    QTest::newRow("1000x20 600")
-        << 5 << QStringList { u"1000"_s, u"20"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0,6"_s }
-        << QStringList { u"1,2E4"_s, u"4704000"_s, u"2952"_s, u"12"_s };
+    QTest::newRow("1000x20 600") << 5
+                                 << QStringList { u"1000"_s, u"20"_s, u"0"_s, u"0"_s, u"0"_s,
+                                        u"0"_s, u"0,6"_s }
+                                 << QStringList { u"1,2E4"_s, u"4704000"_s, u"2952"_s, u"12"_s };
     QTest::newRow("openings larger than the wall")
         << 2 << QStringList { u"2"_s, u"1"_s, u"3"_s, u"1"_s, u"0"_s, u"0"_s, u"0,24"_s }
         << QStringList { u"-0,24"_s, u"-96"_s, u"-0,05328"_s, u"-0,00024"_s };
@@ -94,13 +99,13 @@ void TestCalculators::masonry()
     QFETCH(QStringList, texts);
     MasonryInput in {};
     Extended *fields[] = { &in.wallLength, &in.wallHeight, &in.windowLength, &in.windowHeight,
-                           &in.doorLength, &in.doorHeight, &in.thickness };
+        &in.doorLength, &in.doorHeight, &in.thickness };
     for (int i = 0; i < 7; ++i)
         *fields[i] = ReadNumber(inputs[i]);
     const MasonryResult r = computeMasonry(in, masonryVariantForNode(node));
-    QCOMPARE((QStringList { shown(r.volume), shown(r.bricks, 10), shown(r.mortar),
-                            shown(r.plugs) }),
-             texts);
+    QCOMPARE(
+        (QStringList { shown(r.volume), shown(r.bricks, 10), shown(r.mortar), shown(r.plugs) }),
+        texts);
 }
 
 void TestCalculators::masonryWithoutMasonryNode()
@@ -115,8 +120,8 @@ void TestCalculators::masonryWithoutMasonryNode()
 
 void TestCalculators::masonryOverflow()
 {
-    QVERIFY_THROWS_EXCEPTION(EOverflow, computeMasonry({ 1e200L, 1e200L, 0, 0, 0, 0, 0.24L },
-                                                       masonryVariantForNode(2)));
+    QVERIFY_THROWS_EXCEPTION(
+        EOverflow, computeMasonry({ 1e200L, 1e200L, 0, 0, 0, 0, 0.24L }, masonryVariantForNode(2)));
 }
 
 void TestCalculators::underlayer_data()
@@ -125,7 +130,7 @@ void TestCalculators::underlayer_data()
     QTest::addColumn<QString>("volume");
     QTest::addColumn<QStringList>("texts"); // in the kind's own order
     const auto row = [](const char *tag, int kind, const char16_t *volume,
-                        std::initializer_list<const char16_t *> texts) {
+                         std::initializer_list<const char16_t *> texts) {
         QStringList t;
         for (const char16_t *s : texts)
             t << QString::fromUtf16(s);
@@ -180,24 +185,23 @@ void TestCalculators::painting_data()
     QTest::addColumn<QStringList>("texts"); // area, then the six quantities
     QTest::newRow("4x5 one coat") << u"4"_s << u"5"_s << 0
                                   << QStringList { u"20"_s, u"0,56"_s, u"0,112"_s, u"3,74"_s,
-                                                   u"0,54"_s, u"3,2"_s, u"0,02"_s };
+                                         u"0,54"_s, u"3,2"_s, u"0,02"_s };
     QTest::newRow("4x5 two coats") << u"4"_s << u"5"_s << 1
                                    << QStringList { u"20"_s, u"0,58"_s, u"0,116"_s, u"5,02"_s,
-                                                    u"1,16"_s, u"3,86"_s, u"0,02"_s };
+                                          u"1,16"_s, u"3,86"_s, u"0,02"_s };
     QTest::newRow("2,5x1,2 one coat") << u"2,5"_s << u"1,2"_s << 0
-                                      << QStringList { u"3"_s, u"0,084"_s, u"0,0168"_s,
-                                                       u"0,561"_s, u"0,081"_s, u"0,48"_s,
-                                                       u"0,003"_s };
+                                      << QStringList { u"3"_s, u"0,084"_s, u"0,0168"_s, u"0,561"_s,
+                                             u"0,081"_s, u"0,48"_s, u"0,003"_s };
     QTest::newRow("0x0") << u"0"_s << u"0"_s << 1 << QStringList(7, u"0"_s);
     QTest::newRow("negative") << u"-4"_s << u"5"_s << 0
                               << QStringList { u"-20"_s, u"-0,56"_s, u"-0,112"_s, u"-3,74"_s,
-                                               u"-0,54"_s, u"-3,2"_s, u"-0,02"_s };
+                                     u"-0,54"_s, u"-3,2"_s, u"-0,02"_s };
     QTest::newRow("scientific above four digits")
         << u"200"_s << u"100"_s << 1
         << QStringList { u"2E4"_s, u"580"_s, u"116"_s, u"5020"_s, u"1160"_s, u"3860"_s, u"20"_s };
     QTest::newRow("area 5E4") << u"500"_s << u"100"_s << 1
                               << QStringList { u"5E4"_s, u"1450"_s, u"290"_s, u"1,255E4"_s,
-                                               u"2900"_s, u"9650"_s, u"50"_s };
+                                     u"2900"_s, u"9650"_s, u"50"_s };
 }
 
 void TestCalculators::painting()
@@ -207,10 +211,10 @@ void TestCalculators::painting()
     QFETCH(int, coats);
     QFETCH(QStringList, texts);
     const PaintingResult r = computePainting(ReadNumber(length), ReadNumber(width), coats);
-    QCOMPARE((QStringList { shown(r.area), shown(r.oilForOiling), shown(r.groundPaints),
-                            shown(r.paintComposition), shown(r.redLead), shown(r.oilForPainting),
-                            shown(r.rags) }),
-             texts);
+    QCOMPARE(
+        (QStringList { shown(r.area), shown(r.oilForOiling), shown(r.groundPaints),
+            shown(r.paintComposition), shown(r.redLead), shown(r.oilForPainting), shown(r.rags) }),
+        texts);
 }
 
 void TestCalculators::foundationVolume_data()
@@ -235,18 +239,19 @@ void TestCalculators::foundationVolume()
     QFETCH(QString, height);
     QFETCH(QString, volume);
     QCOMPARE(shown(::foundationVolume(ReadNumber(length), ReadNumber(width), ReadNumber(height))),
-             volume);
+        volume);
 }
 
 void TestCalculators::foundationMaterials()
 {
     // 2 x 1,5 x 0,8: volume 2,4; side faces 2 x 3,5 x 0,8 = 5,6 m2.
-    const FoundationResult r = computeFoundation(read("2"), ReadNumber(u"1,5"_s), ReadNumber(u"0,8"_s));
+    const FoundationResult r
+        = computeFoundation(read("2"), ReadNumber(u"1,5"_s), ReadNumber(u"0,8"_s));
     QStringList texts;
     for (double m : r.materials)
         texts << shown(m);
-    QCOMPARE(texts, (QStringList { u"2,436"_s, u"5,6"_s, u"0,112"_s, u"1,68"_s, u"0,28"_s,
-                                   u"0,14"_s }));
+    QCOMPARE(
+        texts, (QStringList { u"2,436"_s, u"5,6"_s, u"0,112"_s, u"1,68"_s, u"0,28"_s, u"0,14"_s }));
 }
 
 void TestCalculators::foundationClasses_data()
@@ -276,12 +281,14 @@ void TestCalculators::sowing_data()
 {
     QTest::addColumn<int>("work");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("by hand") << 0 << QStringList { u"0"_s, u"0"_s, u"2"_s, u"0"_s, u"0"_s, u"0"_s,
-                                                   u"0"_s, u"0"_s };
-    QTest::newRow("with machines") << 1 << QStringList { u"0"_s, u"0"_s, u"1,6"_s, u"0"_s, u"0"_s,
-                                                         u"0"_s, u"0"_s, u"0"_s };
-    QTest::newRow("hydroseeding") << 2 << QStringList { u"0"_s, u"0"_s, u"3"_s, u"0"_s, u"5"_s,
-                                                        u"60"_s, u"20"_s, u"0,1"_s };
+    QTest::newRow("by hand") << 0
+                             << QStringList { u"0"_s, u"0"_s, u"2"_s, u"0"_s, u"0"_s, u"0"_s,
+                                    u"0"_s, u"0"_s };
+    QTest::newRow("with machines")
+        << 1 << QStringList { u"0"_s, u"0"_s, u"1,6"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s };
+    QTest::newRow("hydroseeding") << 2
+                                  << QStringList { u"0"_s, u"0"_s, u"3"_s, u"0"_s, u"5"_s, u"60"_s,
+                                         u"20"_s, u"0,1"_s };
 }
 
 void TestCalculators::sowing()

@@ -3,9 +3,9 @@
 #include "log/calculation_log.h"
 #include "test_support.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLocale>
-#include <QAbstractButton>
 
 using namespace Qt::StringLiterals;
 
@@ -58,7 +58,7 @@ QStringList TestFoundationPage::shownResults() const
 {
     QStringList texts;
     for (QLabel *l : { m_page->Label30, m_page->Label37, m_page->Label38, m_page->Label39,
-                       m_page->Label40, m_page->Label41 })
+             m_page->Label40, m_page->Label41 })
         texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
     return texts;
 }
@@ -146,16 +146,17 @@ void TestFoundationPage::calculate()
     clickRadio(m_page->classes->button(0));
     QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
     QVERIFY(m_errors->messages.isEmpty());
-    QCOMPARE(m_log->lines().mid(1), (QStringList {
-                                        u"Бетон, м3: 2,436"_s,
-                                        u"Щиты опалубки 25 мм.: 5,6"_s,
-                                        u"Доски 40 мм: 0,112"_s,
-                                        u"Гвозди строительные 100 мм: 1,68"_s,
-                                        u"Проволока стальная 4 мм: 0,28"_s,
-                                        u"Смазка: 0,14"_s,
-                                    }));
-    QCOMPARE(shownResults(), (QStringList { u"2,436"_s, u"5,6"_s, u"0,112"_s, u"1,68"_s,
-                                            u"0,28"_s, u"0,14"_s }));
+    QCOMPARE(m_log->lines().mid(1),
+        (QStringList {
+            u"Бетон, м3: 2,436"_s,
+            u"Щиты опалубки 25 мм.: 5,6"_s,
+            u"Доски 40 мм: 0,112"_s,
+            u"Гвозди строительные 100 мм: 1,68"_s,
+            u"Проволока стальная 4 мм: 0,28"_s,
+            u"Смазка: 0,14"_s,
+        }));
+    QCOMPARE(shownResults(),
+        (QStringList { u"2,436"_s, u"5,6"_s, u"0,112"_s, u"1,68"_s, u"0,28"_s, u"0,14"_s }));
     QCOMPARE(m_page->Label35->text(), u"0"_s); // Calculate leaves the link's field alone
 }
 
@@ -164,7 +165,7 @@ void TestFoundationPage::noClassChosen()
     m_page->Edit8->setText(u"abc"_s);
     QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
     QCOMPARE(m_errors->messages,
-             QStringList { u"Выберите вид работ: устройство фундаментов под колонны."_s });
+        QStringList { u"Выберите вид работ: устройство фундаментов под колонны."_s });
     QCOMPARE(shownResults(), QStringList(6, u"<hidden>"_s));
     QCOMPARE(m_log->lines().size(), 1);
 }
@@ -175,7 +176,7 @@ void TestFoundationPage::volumeOutsideTheClass()
     clickRadio(m_page->classes->button(0));
     QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
     QCOMPARE(m_errors->messages,
-             QStringList { u"Объем фундамента 4 м3 не соответствует выбранному виду работ."_s });
+        QStringList { u"Объем фундамента 4 м3 не соответствует выбранному виду работ."_s });
     QCOMPARE(shownResults(), QStringList(6, u"<hidden>"_s));
     QCOMPARE(m_log->lines().size(), 1);
     clickRadio(m_page->classes->button(1));

@@ -91,14 +91,14 @@ void TestLogFile::fileBytesOfHeaderAndSaveLine()
     QCOMPARE(datedLogPath(QString()), u"data/.txt"_s);
     // Windows-1251: "В" is C2, "е" E5 and so on; no byte-order mark, CR LF after every line
     // and one more at the end.
-    const QByteArray expected =
-        QByteArray("\xC2\xE5\xE4\xE5\xF2\xFC\xF1\xFF \xE8\xF1\xF2\xEE\xF0\xE8\xFF "
-                   "\xF0\xE0\xF1\xF7\xE5\xF2\xEE\xE2 \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB "
-                   "\"\xCA\xEB\xE0\xE4\xEE\xEC\xE5\xF0 2\"\r\n"
-                   "\xD1\xEE\xF5\xF0\xE0\xED\xE5\xED\xE8\xE5 \xEF\xEE \xE7\xE0\xEF\xF0\xEE\xF1"
-                   "\xF3.\xC8\xF1\xF2\xEE\xF0\xE8\xFF \xF0\xE0\xF1\xF7\xE5\xF2\xEE\xE2 "
-                   "\xF1\xEE\xF5\xF0\xE0\xED\xE5\xED\xE0. \xC4\xE0\xF2\xE0  \xE2\xF0\xE5\xEC"
-                   "\xFF \xF1\xEE\xF5\xF0\xE0\xED\xE5\xED\xE8\xFF: \r\n\r\n");
+    const QByteArray expected
+        = QByteArray("\xC2\xE5\xE4\xE5\xF2\xFC\xF1\xFF \xE8\xF1\xF2\xEE\xF0\xE8\xFF "
+                     "\xF0\xE0\xF1\xF7\xE5\xF2\xEE\xE2 \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB "
+                     "\"\xCA\xEB\xE0\xE4\xEE\xEC\xE5\xF0 2\"\r\n"
+                     "\xD1\xEE\xF5\xF0\xE0\xED\xE5\xED\xE8\xE5 \xEF\xEE \xE7\xE0\xEF\xF0\xEE\xF1"
+                     "\xF3.\xC8\xF1\xF2\xEE\xF0\xE8\xFF \xF0\xE0\xF1\xF7\xE5\xF2\xEE\xE2 "
+                     "\xF1\xEE\xF5\xF0\xE0\xED\xE5\xED\xE0. \xC4\xE0\xF2\xE0  \xE2\xF0\xE5\xEC"
+                     "\xFF \xF1\xEE\xF5\xF0\xE0\xED\xE5\xED\xE8\xFF: \r\n\r\n");
     QCOMPARE(readFile(u"data/.txt"_s), expected);
 }
 
@@ -125,10 +125,10 @@ void TestLogFile::failures_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
     QTest::newRow("no data folder") << QString() << u"data/history.txt"_s << u"Invalid filename"_s;
-    QTest::newRow("date with slashes") << u"data/"_s << u"data/12/11/26.txt"_s
-                                       << u"Invalid filename"_s;
-    QTest::newRow("data is a plain file") << u"data"_s << u"data/history.txt"_s
-                                          << u"Invalid filename"_s;
+    QTest::newRow("date with slashes")
+        << u"data/"_s << u"data/12/11/26.txt"_s << u"Invalid filename"_s;
+    QTest::newRow("data is a plain file")
+        << u"data"_s << u"data/history.txt"_s << u"Invalid filename"_s;
     QTest::newRow("a folder stands in the file's place")
         << u"data/history.txt/"_s << u"data/history.txt"_s << u"I/O error %1"_s.arg(EISDIR);
 }
@@ -172,8 +172,8 @@ void TestLogFile::failedWriteKeepsTheEarlierFile()
     QCOMPARE(code, EFBIG);
     QCOMPARE(EInOutError(code).message(), u"I/O error %1"_s.arg(EFBIG));
     QCOMPARE(readFile(u"data/history.txt"_s), earlier);
-    QCOMPARE(QDir(u"data"_s).entryList(QDir::Files | QDir::Hidden),
-             QStringList { u"history.txt"_s });
+    QCOMPARE(
+        QDir(u"data"_s).entryList(QDir::Files | QDir::Hidden), QStringList { u"history.txt"_s });
 }
 
 QTEST_GUILESS_MAIN(TestLogFile)

@@ -141,7 +141,7 @@ void TestMainWindow::startUpState()
     for (int i = 0; i < kNodeCount; ++i)
         QVERIFY(!m_window->TreeView1->node(i)->isExpanded());
     QCOMPARE(m_window->ToolBar1->widgetForAction(m_window->ToolButton4)->toolTip(),
-             u"Сохранить историю расчетов"_s);
+        u"Сохранить историю расчетов"_s);
 }
 
 namespace {
@@ -180,9 +180,8 @@ void addNodeRows()
         { "TabSheet3", {}, u"0,24"_s, 1 },
     };
     for (int i = 0; i < kNodeCount; ++i)
-        QTest::addRow("node %d", i) << i << QString::fromLatin1(rows[i].page)
-                                    << rows[i].sectionName << rows[i].thickness
-                                    << rows[i].noteVisible;
+        QTest::addRow("node %d", i) << i << QString::fromLatin1(rows[i].page) << rows[i].sectionName
+                                    << rows[i].thickness << rows[i].noteVisible;
 }
 } // namespace
 
@@ -267,7 +266,7 @@ void TestMainWindow::firstFocusSelectsNothing()
     // Ctrl+click on a selected node does not empty the selection either.
     clickNode(0);
     QTest::mouseClick(m_window->TreeView1->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      m_window->TreeView1->visualItemRect(m_window->TreeView1->node(0)).center());
+        m_window->TreeView1->visualItemRect(m_window->TreeView1->node(0)).center());
     QCOMPARE(m_window->TreeView1->selectedIndex(), 0);
 }
 
@@ -325,8 +324,8 @@ void TestMainWindow::backAndForward()
     m_window->Memo2->setFocus();
     const QString status = m_window->StatusPanel0->text();
     const int lines = log().size();
-    QToolButton *button = qobject_cast<QToolButton *>(
-        m_window->ToolBar1->widgetForAction(forward ? m_window->ToolButton9 : m_window->ToolButton8));
+    QToolButton *button = qobject_cast<QToolButton *>(m_window->ToolBar1->widgetForAction(
+        forward ? m_window->ToolButton9 : m_window->ToolButton8));
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_window->TreeView1->selectedIndex(), to);
     QCOMPARE(currentPage()->objectName(), page);
@@ -362,8 +361,8 @@ void TestMainWindow::menuItemsStepLikeTheButtons()
     m_window->BackItem->trigger();
     QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
     QCOMPARE(log().mid(log().size() - 3),
-             (QStringList { u"Перемещение: "_s + nodeText(4), u"Перемещение: "_s + nodeText(3),
-                            u"Перемещение: "_s + nodeText(2) }));
+        (QStringList { u"Перемещение: "_s + nodeText(4), u"Перемещение: "_s + nodeText(3),
+            u"Перемещение: "_s + nodeText(2) }));
 }
 
 void TestMainWindow::homeAndAbout()
@@ -433,15 +432,14 @@ void TestMainWindow::historySavesDatedFile()
 {
     tick();
     m_window->ToolButton4->trigger();
-    const QString saveLine =
-        u"Сохранение по запросу.История расчетов сохранена. Дата 11.12.2026 время сохранения: 14:05:09"_s;
-    QCOMPARE(log().mid(1), (QStringList { saveLine,
-                                          u"Файл создан и сохранен в папке data/11.12.2026.txt"_s,
-                                          u"Узнаете об обновлении на сайте "_s
-                                              + TForm1::siteAddress() }));
+    const QString saveLine
+        = u"Сохранение по запросу.История расчетов сохранена. Дата 11.12.2026 время сохранения: 14:05:09"_s;
+    QCOMPARE(log().mid(1),
+        (QStringList { saveLine, u"Файл создан и сохранен в папке data/11.12.2026.txt"_s,
+            u"Узнаете об обновлении на сайте "_s + TForm1::siteAddress() }));
     // The confirmation and the notice come after the write: the file ends with the save line.
     QCOMPARE(readFile(u"data/11.12.2026.txt"_s),
-             toWindows1251(CalculationLog::headerLine() + u"\r\n"_s + saveLine + u"\r\n\r\n"_s));
+        toWindows1251(CalculationLog::headerLine() + u"\r\n"_s + saveLine + u"\r\n\r\n"_s));
     QVERIFY(m_errors->messages.isEmpty());
 }
 
@@ -461,7 +459,7 @@ void TestMainWindow::historyInFirstSecond()
 {
     m_window->ToolButton4->trigger();
     QCOMPARE(log().at(1),
-             u"Сохранение по запросу.История расчетов сохранена. Дата  время сохранения: "_s);
+        u"Сохранение по запросу.История расчетов сохранена. Дата  время сохранения: "_s);
     QVERIFY(QFile::exists(u"data/.txt"_s));
     QCOMPARE(log().at(2), u"Файл создан и сохранен в папке data/.txt"_s);
 }
@@ -502,15 +500,15 @@ void TestMainWindow::closePaths()
     QFETCH(int, path);
     tick();
     if (path == 0)
-        QTest::mouseClick(m_window->ToolBar1->widgetForAction(m_window->ToolButton16),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            m_window->ToolBar1->widgetForAction(m_window->ToolButton16), Qt::LeftButton);
     else if (path == 1)
         m_window->ExitItem->trigger();
     else
         QVERIFY(m_window->close());
     QVERIFY(!m_window->isVisible());
-    const QString closing =
-        u"Текущая история расчетов сохранена. Дата 11.12.2026 время сохранения: 14:05:09"_s;
+    const QString closing
+        = u"Текущая история расчетов сохранена. Дата 11.12.2026 время сохранения: 14:05:09"_s;
     QCOMPARE(log().last(), closing);
     QVERIFY(readFile(u"data/history.txt"_s).endsWith("14:05:09\r\n\r\n"));
     QVERIFY(m_errors->messages.isEmpty());
@@ -547,7 +545,7 @@ void TestMainWindow::photographsDecode()
         QCOMPARE(photo->size(), QSize(150, 113));
     }
     for (const char *name : { "concrete_blocks", "brick_wall", "timber_beams", "formwork",
-                              "construction_site", "landscaped_site" }) {
+             "construction_site", "landscaped_site" }) {
         const QImage image(u":/photos/"_s + QLatin1String(name) + u".jpg"_s);
         QCOMPARE(image.size(), QSize(150, 113));
     }

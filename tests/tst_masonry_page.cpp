@@ -56,8 +56,8 @@ void TestMasonryPage::cleanup()
 
 void TestMasonryPage::enter(const QStringList &six)
 {
-    QLineEdit *fields[] = { m_page->Edit1, m_page->Edit2, m_page->Edit4,
-                            m_page->Edit5, m_page->Edit6, m_page->Edit7 };
+    QLineEdit *fields[] = { m_page->Edit1, m_page->Edit2, m_page->Edit4, m_page->Edit5,
+        m_page->Edit6, m_page->Edit7 };
     for (int i = 0; i < 6; ++i)
         typeInto(fields[i], six[i]);
 }
@@ -72,8 +72,8 @@ QStringList TestMasonryPage::shownResults() const
 
 void TestMasonryPage::startState()
 {
-    for (QLineEdit *e : { m_page->Edit1, m_page->Edit2, m_page->Edit4, m_page->Edit5,
-                          m_page->Edit6, m_page->Edit7 })
+    for (QLineEdit *e : { m_page->Edit1, m_page->Edit2, m_page->Edit4, m_page->Edit5, m_page->Edit6,
+             m_page->Edit7 })
         QCOMPARE(e->text(), u"0"_s);
     QVERIFY(m_page->Edit3->isReadOnly());
     QCOMPARE(shownResults(), QStringList(4, u"<hidden>"_s));
@@ -84,15 +84,15 @@ void TestMasonryPage::workedExample()
     enter({ u"10"_s, u"3"_s, u"2"_s, u"1,5"_s, u"1"_s, u"2,1"_s });
     QTest::mouseClick(m_page->BitBtn9, Qt::LeftButton);
     QVERIFY(m_errors->messages.isEmpty());
-    QCOMPARE(shownResults(),
-             (QStringList { u"8,964"_s, u"3540,78"_s, u"2,107"_s, u"0,008964"_s }));
-    QCOMPARE(m_log->lines().mid(1), (QStringList {
-                                        u"Итоги произведенного расчета:"_s,
-                                        u"Объем кирпичной кладки, м3.: 8,964"_s,
-                                        u"Кирпич глиняный обыкновенный, шт.: 3540,78"_s,
-                                        u"Раствор, м3: 2,107"_s,
-                                        u"Пробки деревянные, м3: 0,008964"_s,
-                                    }));
+    QCOMPARE(shownResults(), (QStringList { u"8,964"_s, u"3540,78"_s, u"2,107"_s, u"0,008964"_s }));
+    QCOMPARE(m_log->lines().mid(1),
+        (QStringList {
+            u"Итоги произведенного расчета:"_s,
+            u"Объем кирпичной кладки, м3.: 8,964"_s,
+            u"Кирпич глиняный обыкновенный, шт.: 3540,78"_s,
+            u"Раствор, м3: 2,107"_s,
+            u"Пробки деревянные, м3: 0,008964"_s,
+        }));
 }
 
 void TestMasonryPage::clickEmptiesOnlyByMouse()
@@ -160,8 +160,8 @@ void TestMasonryPage::clearResetsInputs()
     QTest::mouseClick(m_page->BitBtn9, Qt::LeftButton);
     const QStringList lines = m_log->lines();
     QTest::mouseClick(m_page->BitBtn8, Qt::LeftButton);
-    for (QLineEdit *e : { m_page->Edit1, m_page->Edit2, m_page->Edit4, m_page->Edit5,
-                          m_page->Edit6, m_page->Edit7 })
+    for (QLineEdit *e : { m_page->Edit1, m_page->Edit2, m_page->Edit4, m_page->Edit5, m_page->Edit6,
+             m_page->Edit7 })
         QCOMPARE(e->text(), u"0"_s);
     QCOMPARE(m_page->Edit3->text(), u"0,36"_s);
     QCOMPARE(shownResults(), QStringList(4, u"<hidden>"_s));
@@ -177,12 +177,12 @@ void TestMasonryPage::buttonsCarryAcceleratorsAndPictures()
     const QIcon icon = m_page->BitBtn9->icon();
     QVERIFY(!icon.isNull());
     QVERIFY(icon.pixmap(16, 16, QIcon::Normal).toImage()
-            != icon.pixmap(16, 16, QIcon::Disabled).toImage());
+        != icon.pixmap(16, 16, QIcon::Disabled).toImage());
     // The underlined letters are the accelerators Alt+О and Alt+Р.
-    QCOMPARE(QKeySequence::mnemonic(m_page->BitBtn8->text()),
-             QKeySequence(Qt::ALT | Qt::Key(0x041E)));
-    QCOMPARE(QKeySequence::mnemonic(m_page->BitBtn9->text()),
-             QKeySequence(Qt::ALT | Qt::Key(0x0420)));
+    QCOMPARE(
+        QKeySequence::mnemonic(m_page->BitBtn8->text()), QKeySequence(Qt::ALT | Qt::Key(0x041E)));
+    QCOMPARE(
+        QKeySequence::mnemonic(m_page->BitBtn9->text()), QKeySequence(Qt::ALT | Qt::Key(0x0420)));
 }
 
 QTEST_MAIN(TestMasonryPage)

@@ -200,8 +200,7 @@ void TestNumberRules::storeDoubleOverflowEdge()
     QCOMPARE(storeDouble(-below), -DBL_MAX);
     QVERIFY_THROWS_EXCEPTION(EOverflow, storeDouble(edge));
     QVERIFY_THROWS_EXCEPTION(EOverflow, storeDouble(-edge));
-    QVERIFY_THROWS_EXCEPTION(EOverflow,
-                             storeDouble(std::numeric_limits<Extended>::infinity()));
+    QVERIFY_THROWS_EXCEPTION(EOverflow, storeDouble(std::numeric_limits<Extended>::infinity()));
     try {
         storeDouble(edge);
     } catch (const EOverflow &e) {

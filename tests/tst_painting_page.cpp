@@ -56,7 +56,7 @@ QStringList TestPaintingPage::shownResults() const
 {
     QStringList texts;
     for (QLabel *l : { m_page->Label104, m_page->Label69, m_page->Label70, m_page->Label71,
-                       m_page->Label72, m_page->Label73, m_page->Label74 })
+             m_page->Label72, m_page->Label73, m_page->Label74 })
         texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
     return texts;
 }
@@ -88,23 +88,21 @@ void TestPaintingPage::calculate_data()
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("4x5 one coat") << u"4"_s << u"5"_s << 0
                                   << QStringList { u"20"_s, u"0,56"_s, u"0,112"_s, u"3,74"_s,
-                                                   u"0,54"_s, u"3,2"_s, u"0,02"_s };
+                                         u"0,54"_s, u"3,2"_s, u"0,02"_s };
     QTest::newRow("4x5 two coats") << u"4"_s << u"5"_s << 1
                                    << QStringList { u"20"_s, u"0,58"_s, u"0,116"_s, u"5,02"_s,
-                                                    u"1,16"_s, u"3,86"_s, u"0,02"_s };
+                                          u"1,16"_s, u"3,86"_s, u"0,02"_s };
     QTest::newRow("2,5x1,2 one coat") << u"2,5"_s << u"1,2"_s << 0
-                                      << QStringList { u"3"_s, u"0,084"_s, u"0,0168"_s,
-                                                       u"0,561"_s, u"0,081"_s, u"0,48"_s,
-                                                       u"0,003"_s };
+                                      << QStringList { u"3"_s, u"0,084"_s, u"0,0168"_s, u"0,561"_s,
+                                             u"0,081"_s, u"0,48"_s, u"0,003"_s };
     QTest::newRow("0x0") << u"0"_s << u"0"_s << 1 << QStringList(7, u"0"_s);
     QTest::newRow("negative size") << u"-4"_s << u"5"_s << 0
-                                   << QStringList { u"-20"_s, u"-0,56"_s, u"-0,112"_s,
-                                                    u"-3,74"_s, u"-0,54"_s, u"-3,2"_s,
-                                                    u"-0,02"_s };
+                                   << QStringList { u"-20"_s, u"-0,56"_s, u"-0,112"_s, u"-3,74"_s,
+                                          u"-0,54"_s, u"-3,2"_s, u"-0,02"_s };
     QTest::newRow("five digits in scientific form")
         << u"1000"_s << u"100"_s << 1
         << QStringList { u"1E5"_s, u"2900"_s, u"580"_s, u"2,51E4"_s, u"5800"_s, u"1,93E4"_s,
-                         u"100"_s };
+               u"100"_s };
 }
 
 void TestPaintingPage::calculate()
@@ -121,17 +119,18 @@ void TestPaintingPage::calculate()
 void TestPaintingPage::logBlock()
 {
     run(u"4"_s, u"5"_s, 0);
-    QCOMPARE(m_log->lines().mid(1), (QStringList {
-                                        u"Условия расчета:"_s,
-                                        u"Окраска в один слой"_s,
-                                        u"Необходимые материалы:"_s,
-                                        u"Олифа, кг: 0,56"_s,
-                                        u"Краски тертые, кг: 0,112"_s,
-                                        u"Состав окрасочный, кг: 3,74"_s,
-                                        u"Сурик железный тертый, кг.: 0,54"_s,
-                                        u"Олифа,кг : 3,2"_s,
-                                        u"Ветошь,кг: 0,02"_s,
-                                    }));
+    QCOMPARE(m_log->lines().mid(1),
+        (QStringList {
+            u"Условия расчета:"_s,
+            u"Окраска в один слой"_s,
+            u"Необходимые материалы:"_s,
+            u"Олифа, кг: 0,56"_s,
+            u"Краски тертые, кг: 0,112"_s,
+            u"Состав окрасочный, кг: 3,74"_s,
+            u"Сурик железный тертый, кг.: 0,54"_s,
+            u"Олифа,кг : 3,2"_s,
+            u"Ветошь,кг: 0,02"_s,
+        }));
 }
 
 void TestPaintingPage::calculateTwiceLogsTwice()

@@ -54,7 +54,7 @@ QStringList TestSowingPage::shownResults() const
 {
     QStringList texts;
     for (QLabel *l : { m_page->Label54, m_page->Label55, m_page->Label56, m_page->Label57,
-                       m_page->Label58, m_page->Label59, m_page->Label45, m_page->Label47 })
+             m_page->Label58, m_page->Label59, m_page->Label45, m_page->Label47 })
         texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
     return texts;
 }
@@ -80,12 +80,14 @@ void TestSowingPage::calculate_data()
 {
     QTest::addColumn<int>("work");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("by hand") << 0 << QStringList { u"0"_s, u"0"_s, u"2"_s, u"0"_s, u"0"_s,
-                                                   u"0"_s, u"0"_s, u"0"_s };
-    QTest::newRow("with machines") << 1 << QStringList { u"0"_s, u"0"_s, u"1,6"_s, u"0"_s,
-                                                         u"0"_s, u"0"_s, u"0"_s, u"0"_s };
-    QTest::newRow("hydroseeding") << 2 << QStringList { u"0"_s, u"0"_s, u"3"_s, u"0"_s, u"5"_s,
-                                                        u"60"_s, u"20"_s, u"0,1"_s };
+    QTest::newRow("by hand") << 0
+                             << QStringList { u"0"_s, u"0"_s, u"2"_s, u"0"_s, u"0"_s, u"0"_s,
+                                    u"0"_s, u"0"_s };
+    QTest::newRow("with machines")
+        << 1 << QStringList { u"0"_s, u"0"_s, u"1,6"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s };
+    QTest::newRow("hydroseeding") << 2
+                                  << QStringList { u"0"_s, u"0"_s, u"3"_s, u"0"_s, u"5"_s, u"60"_s,
+                                         u"20"_s, u"0,1"_s };
 }
 
 void TestSowingPage::calculate()
@@ -100,28 +102,29 @@ void TestSowingPage::calculate()
 void TestSowingPage::logBlock()
 {
     run(2);
-    QCOMPARE(m_log->lines().mid(1), (QStringList {
-                                        u"Условия расчета:"_s,
-                                        u"Посев трав гидропосевом, 1000 м2"_s,
-                                        u"Площадь участка, м2: 100"_s,
-                                        u"Необходимые материалы:"_s,
-                                        u"Дерн, м2: 0"_s,
-                                        u"Спицы  деревянные, м3: 0"_s,
-                                        u"Семена трав, кг: 3"_s,
-                                        u"Земля растительная, м3: 0"_s,
-                                        u"Удобрения, кг: 5"_s,
-                                        u"Эмульсия битумная, л.: 60"_s,
-                                        u"Эмульсия латексная, л.: 20"_s,
-                                        u"Опилки, м3: 0,1"_s,
-                                    }));
+    QCOMPARE(m_log->lines().mid(1),
+        (QStringList {
+            u"Условия расчета:"_s,
+            u"Посев трав гидропосевом, 1000 м2"_s,
+            u"Площадь участка, м2: 100"_s,
+            u"Необходимые материалы:"_s,
+            u"Дерн, м2: 0"_s,
+            u"Спицы  деревянные, м3: 0"_s,
+            u"Семена трав, кг: 3"_s,
+            u"Земля растительная, м3: 0"_s,
+            u"Удобрения, кг: 5"_s,
+            u"Эмульсия битумная, л.: 60"_s,
+            u"Эмульсия латексная, л.: 20"_s,
+            u"Опилки, м3: 0,1"_s,
+        }));
 }
 
 void TestSowingPage::noWorkChosen()
 {
     m_page->Edit11->setText(u"abc"_s);
     QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
-    QCOMPARE(m_errors->messages,
-             QStringList { u"Выберите вид работ в группе «Перечень работ»."_s });
+    QCOMPARE(
+        m_errors->messages, QStringList { u"Выберите вид работ в группе «Перечень работ»."_s });
     QCOMPARE(shownResults(), QStringList(8, u"<hidden>"_s));
     QCOMPARE(m_log->lines().size(), 1);
 }
@@ -134,7 +137,8 @@ void TestSowingPage::invalidInputsChangeNothing()
     QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
     QTest::mouseClick(m_page->Edit11, Qt::LeftButton);
     QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
-    QCOMPARE(m_errors->messages, (QStringList { invalidNumber(u"10 м"_s), invalidNumber(QString()) }));
+    QCOMPARE(
+        m_errors->messages, (QStringList { invalidNumber(u"10 м"_s), invalidNumber(QString()) }));
     QCOMPARE(shownResults().at(2), u"2"_s);
     QCOMPARE(m_log->lines(), lines);
 }

@@ -40,9 +40,8 @@ private:
 };
 
 namespace {
-const char *const kResultNames[] = { "Label90", "Label91", "Label92", "Label93",
-                                     "Label94", "Label95", "Label96", "Label97",
-                                     "Label98", "Label99", "Label100", "Label102" };
+const char *const kResultNames[] = { "Label90", "Label91", "Label92", "Label93", "Label94",
+    "Label95", "Label96", "Label97", "Label98", "Label99", "Label100", "Label102" };
 }
 
 void TestUnderlayerPage::init()
@@ -115,15 +114,13 @@ void TestUnderlayerPage::calculate_data()
     QTest::newRow("kind 9, 1") << 9 << u"1"_s << QStringList { u"10=1,02"_s, u"11=26"_s };
     QTest::newRow("kind 4, 10") << 4 << u"10"_s
                                 << QStringList { u"1=9,8"_s, u"6=4,3"_s, u"7=785"_s };
-    QTest::newRow("kind 6, 10") << 6 << u"10"_s
-                                << QStringList { u"1=4,5"_s, u"6=2"_s, u"9=9"_s };
+    QTest::newRow("kind 6, 10") << 6 << u"10"_s << QStringList { u"1=4,5"_s, u"6=2"_s, u"9=9"_s };
     QTest::newRow("kind 4, 1000") << 4 << u"1000"_s
                                   << QStringList { u"1=980"_s, u"6=430"_s, u"7=7,85E4"_s };
-    QTest::newRow("kind 3, 10000") << 3 << u"10000"_s
-                                   << QStringList { u"1=1,02E4"_s, u"6=4300"_s };
+    QTest::newRow("kind 3, 10000") << 3 << u"10000"_s << QStringList { u"1=1,02E4"_s, u"6=4300"_s };
     QTest::newRow("kind 8, 10000") << 8 << u"10000"_s << QStringList { u"9=10200"_s };
-    QTest::newRow("kind 2, 0,001") << 2 << u"0,001"_s
-                                   << QStringList { u"3=0,00097"_s, u"4=9E-5"_s, u"5=0,00016"_s };
+    QTest::newRow("kind 2, 0,001")
+        << 2 << u"0,001"_s << QStringList { u"3=0,00097"_s, u"4=9E-5"_s, u"5=0,00016"_s };
     QTest::newRow("kind 7, 0,01") << 7 << u"0,01"_s
                                   << QStringList { u"1=0,00095"_s, u"3=0,0017"_s, u"12=0,0074"_s };
     QTest::newRow("kind 1, 0") << 1 << u"0"_s << QStringList { u"2=0"_s };
@@ -146,21 +143,22 @@ void TestUnderlayerPage::blockOfKind7()
 {
     choose(7);
     calculate(u"1"_s);
-    QCOMPARE(m_log->lines().mid(1), (QStringList {
-                                        u"Выбрано:  Устройство булыжного подстилающего слоя"_s,
-                                        u"Произведен расчет: Устройство булыжного подстилающего слоя"_s,
-                                        u"Условия расчета:"_s,
-                                        u"Объем подстилающего слоя: 1 куб. метр(ов)"_s,
-                                        u"Итоги расчета: необходимо материалов:"_s,
-                                        u"Камень булыжный, м3: 0,74"_s,
-                                        u"Щебень, куб. метр: 0,17"_s,
-                                        u"Песок, куб. метр: 0,095"_s,
-                                    }));
+    QCOMPARE(m_log->lines().mid(1),
+        (QStringList {
+            u"Выбрано:  Устройство булыжного подстилающего слоя"_s,
+            u"Произведен расчет: Устройство булыжного подстилающего слоя"_s,
+            u"Условия расчета:"_s,
+            u"Объем подстилающего слоя: 1 куб. метр(ов)"_s,
+            u"Итоги расчета: необходимо материалов:"_s,
+            u"Камень булыжный, м3: 0,74"_s,
+            u"Щебень, куб. метр: 0,17"_s,
+            u"Песок, куб. метр: 0,095"_s,
+        }));
     // Kind 3 logs clay before sand; kind 9 names its own work.
     choose(3);
     calculate(u"1"_s);
     QCOMPARE(m_log->lines().mid(m_log->lines().size() - 2),
-             (QStringList { u"Глина, куб. метр: 0,43"_s, u"Песок, куб. метр: 1,02"_s }));
+        (QStringList { u"Глина, куб. метр: 0,43"_s, u"Песок, куб. метр: 1,02"_s }));
     choose(9);
     calculate(u"1"_s);
     QVERIFY(m_log->lines().contains(
@@ -189,7 +187,7 @@ void TestUnderlayerPage::choosingAKind()
     QCOMPARE(visibleResults().size(), 3);
     choose(0);
     QCOMPARE(m_log->lines().mid(lines),
-             QStringList { u"Выбрано:  Устройство подстилающего слоя из песка"_s });
+        QStringList { u"Выбрано:  Устройство подстилающего слоя из песка"_s });
     QCOMPARE(visibleResults(), QStringList());
     QCOMPARE(result(0)->text(), u"0.00"_s);
     QCOMPARE(m_page->Edit15->text(), u"1"_s);
@@ -237,7 +235,7 @@ void TestUnderlayerPage::invalidVolumeAndOverflowChangeNothing()
     calculate(u"две"_s);
     calculate(u"1E309"_s);
     QCOMPARE(m_errors->messages,
-             (QStringList { invalidNumber(u"две"_s), u"Floating point overflow."_s }));
+        (QStringList { invalidNumber(u"две"_s), u"Floating point overflow."_s }));
     QCOMPARE(visibleResults(), shown);
     QCOMPARE(m_log->lines(), lines);
 }

@@ -26,7 +26,7 @@ void grain(QImage &img, unsigned seed, int strength)
             QColor c = img.pixelColor(x, y);
             const int n = d(rng);
             c.setRgb(std::clamp(c.red() + n, 0, 255), std::clamp(c.green() + n, 0, 255),
-                     std::clamp(c.blue() + n, 0, 255));
+                std::clamp(c.blue() + n, 0, 255));
             img.setPixelColor(x, y, c);
         }
 }
@@ -36,7 +36,7 @@ QColor vary(const QColor &base, std::mt19937 &rng, int spread)
     std::uniform_int_distribution<int> d(-spread, spread);
     const int n = d(rng);
     return QColor(std::clamp(base.red() + n + d(rng) / 3, 0, 255),
-                  std::clamp(base.green() + n, 0, 255), std::clamp(base.blue() + n, 0, 255));
+        std::clamp(base.green() + n, 0, 255), std::clamp(base.blue() + n, 0, 255));
 }
 
 void sky(QPainter &p, int height)
@@ -48,7 +48,7 @@ void sky(QPainter &p, int height)
 }
 
 void masonry(QPainter &p, QRectF area, double unitW, double unitH, const QColor &unit,
-             const QColor &joint, std::mt19937 &rng, int spread, double jointW)
+    const QColor &joint, std::mt19937 &rng, int spread, double jointW)
 {
     p.fillRect(area, joint);
     int row = 0;
@@ -66,8 +66,8 @@ QImage concreteBlocks()
     QImage img(W, H, QImage::Format_RGB32);
     QPainter p(&img);
     std::mt19937 rng(1);
-    masonry(p, QRectF(0, 0, W, H), 48, 24, QColor(150, 150, 146), QColor(110, 108, 104), rng, 14,
-            2.2);
+    masonry(
+        p, QRectF(0, 0, W, H), 48, 24, QColor(150, 150, 146), QColor(110, 108, 104), rng, 14, 2.2);
     // Pores of the blocks.
     std::uniform_real_distribution<double> u(0, 1);
     p.setPen(Qt::NoPen);
@@ -90,8 +90,8 @@ QImage brickWall()
     QImage img(W, H, QImage::Format_RGB32);
     QPainter p(&img);
     std::mt19937 rng(2);
-    masonry(p, QRectF(0, 0, W, H), 25, 8.5, QColor(168, 62, 40), QColor(200, 190, 175), rng, 20,
-            1.6);
+    masonry(
+        p, QRectF(0, 0, W, H), 25, 8.5, QColor(168, 62, 40), QColor(200, 190, 175), rng, 20, 1.6);
     QLinearGradient light(0, 0, W, 0);
     light.setColorAt(0, QColor(255, 230, 200, 30));
     light.setColorAt(1, QColor(0, 0, 0, 60));
@@ -185,8 +185,8 @@ void building(QPainter &p, QRectF r, int floors, bool finished, std::mt19937 &rn
     for (int f = 0; f < floors; ++f) {
         const double y = r.bottom() - (f + 1) * fh;
         const bool clad = finished || f < floors - 3;
-        p.fillRect(QRectF(r.left(), y, r.width(), fh), clad ? vary(QColor(214, 200, 180), rng, 6)
-                                                            : QColor(120, 124, 130, 90));
+        p.fillRect(QRectF(r.left(), y, r.width(), fh),
+            clad ? vary(QColor(214, 200, 180), rng, 6) : QColor(120, 124, 130, 90));
         p.fillRect(QRectF(r.left(), y + fh - 1.2, r.width(), 1.2), QColor(110, 110, 110));
         if (clad)
             for (double x = r.left() + 2.5; x + 4 < r.right(); x += 7)
@@ -256,8 +256,8 @@ QImage landscapedSite()
         p.drawEllipse(QPointF(x, 40 - r), r, r);
     }
     // The brick wall in the foreground, with a cap.
-    masonry(p, QRectF(0, 88, W, 25), 20, 7, QColor(158, 64, 42), QColor(190, 180, 165), rng, 18,
-            1.4);
+    masonry(
+        p, QRectF(0, 88, W, 25), 20, 7, QColor(158, 64, 42), QColor(190, 180, 165), rng, 18, 1.4);
     p.fillRect(QRectF(0, 85, W, 4), QColor(150, 146, 140));
     p.end();
     grain(img, 16, 5);
@@ -285,7 +285,7 @@ QImage emblem()
     p.setClipPath(inner);
     p.fillRect(QRectF(25, 25, 160, 160), QColor(222, 236, 250));
     masonry(p, QRectF(25, 110, 160, 75), 32, 13, QColor(176, 66, 42), QColor(215, 205, 190), rng,
-            18, 2);
+        18, 2);
     p.restore();
     p.setPen(QPen(QColor(40, 60, 110), 2));
     p.setBrush(Qt::NoBrush);

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Kladomer 2 and starts it in the folder "run", whose "data"
+# folder receives the saved calculation histories.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build --parallel "$(nproc)" --target kladomer
+mkdir -p run/data
+cd run && exec ../build/kladomer

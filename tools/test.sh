@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test; then runs the
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, checks the formatting and
+# runs the number-rules fuzzer for a short, bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+jobs="$(nproc)"
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DKLADOMER_WERROR=ON
+cmake --build build --parallel "$jobs"
+ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKLADOMER_WERROR=ON -DKLADOMER_SANITIZE=ON
+cmake --build build-sanitize --parallel "$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h')
+
+CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DKLADOMER_FUZZ=ON -DKLADOMER_SANITIZE=ON
+cmake --build build-fuzz --parallel "$jobs" --target fuzz_number_rules
+build-fuzz/fuzz_number_rules -max_total_time=60 -max_len=64 -print_final_stats=0
+echo "All tests passed."
