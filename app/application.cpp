@@ -27,9 +27,12 @@ QString Application::title()
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
-    bool handled = false;
-    runGuarded([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &) {
+        reportCurrentException();
+    }
+    return false;
 }
 
 void showErrorBox(const QString &text)

@@ -76,15 +76,24 @@ void reportError(const QString &message)
         qWarning("%s", qPrintable(text));
 }
 
+void reportCurrentException()
+{
+    try {
+        throw;
+    } catch (const AppError &e) {
+        reportError(e.message());
+    } catch (const std::exception &e) {
+        reportError(QString::fromUtf8(e.what()));
+    }
+}
+
 bool runGuarded(const std::function<void()> &routine)
 {
     try {
         routine();
         return true;
-    } catch (const AppError &e) {
-        reportError(e.message());
-    } catch (const std::exception &e) {
-        reportError(QString::fromUtf8(e.what()));
+    } catch (const std::exception &) {
+        reportCurrentException();
     }
     return false;
 }

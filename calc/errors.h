@@ -50,6 +50,9 @@ using ErrorSink = std::function<void(const QString &boxText)>;
 ErrorSink setErrorSink(ErrorSink sink);
 void reportError(const QString &message);
 
+// Reports the exception being handled; call only from inside a catch block.
+void reportCurrentException();
+
 // Runs an event routine; whatever escapes it is reported and the program goes on.
 // Returns false when the routine ended with an error.
 bool runGuarded(const std::function<void()> &routine);

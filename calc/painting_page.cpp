@@ -23,11 +23,18 @@ PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
     Edit14 = new InputField(u"0"_s);
     addInputRow(sizesGrid, 0, u"Длина (или ширина) поверхности, м"_s, Edit13);
     addInputRow(sizesGrid, 1, u"Ширина (или высота) поверхности, м"_s, Edit14);
+    // The area row spans the group: its caption is longer than the input captions.
+    auto *areaRow = new QGridLayout;
     Label104 = new QLabel;
-    m_area = addResultRow(sizesGrid, 2, u"Площадь окрашиваемой поверхности, м2  -"_s, Label104);
-    auto *normNote = new QLabel(u"Нормы расхода материалов даны на 100 м2 поверхности;\n"
+    m_area = addResultRow(areaRow, 0, u"Площадь окрашиваемой поверхности, м2  -"_s, Label104);
+    areaRow->setColumnStretch(1, 1);
+    sizesGrid->addLayout(areaRow, 2, 0, 1, 2);
+    auto *normNote = new QLabel(u"Нормы расхода материалов даны на 100 м2 поверхности, "
                                 u"количества пересчитаны на площадь окраски."_s);
-    normNote->setEnabled(false);
+    normNote->setWordWrap(true);
+    QFont noteFont = normNote->font();
+    noteFont.setItalic(true);
+    normNote->setFont(noteFont);
     sizesGrid->addWidget(normNote, 3, 0, 1, 2);
 
     const RadioGroup works = makeRadioGroup(

@@ -12,6 +12,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// The rows lie 16 pixels apart, the first one clear of the group's caption and frame.
+constexpr int kFirstRowTop = 22;
+
 // Designer names of the twelve rows: caption label, result label.
 constexpr std::array<std::pair<const char *, const char *>, kUnderlayerRows> kRowNames { {
     { "Label79", "Label90" },
@@ -57,10 +60,10 @@ UnderlayerPage::UnderlayerPage(CalculationLog &log, QWidget *parent)
     for (int row = 0; row < kUnderlayerRows; ++row) {
         const QString caption = QString::fromUtf16(kUnderlayerRowCaptions[row]);
         auto *captionLabel = new QLabel(caption, GroupBox8);
-        captionLabel->move(24, 16 + 16 * row);
+        captionLabel->move(24, kFirstRowTop + 16 * row);
         captionLabel->setObjectName(QLatin1String(kRowNames[row].first));
         auto *value = new QLabel(u"0,00"_s, GroupBox8);
-        value->move(240, 16 + 16 * row);
+        value->move(240, kFirstRowTop + 16 * row);
         value->setObjectName(QLatin1String(kRowNames[row].second));
         value->setAccessibleDescription(caption);
         value->setVisible(false);
