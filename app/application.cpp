@@ -2,6 +2,7 @@
 #include "app/application.h"
 
 #include "calc/errors.h"
+#include "resources/pictures.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -14,7 +15,7 @@ Application::Application(int &argc, char **argv)
     setApplicationName(title());
     setApplicationVersion(u"2.1"_s);
     setDesktopFileName(u"kladomer"_s);
-    setWindowIcon(QIcon(u":/icons/program.svg"_s));
+    setWindowIcon(loadIcon(u"program"_s));
     // Arial 8 points for every control; fontconfig gives Liberation Sans, metric-compatible.
     setFont(QFont(u"Arial"_s, 8));
     setErrorSink(showErrorBox);

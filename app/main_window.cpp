@@ -14,6 +14,7 @@
 #include "calc/underlayer_page.h"
 #include "log/log_file.h"
 #include "navigation/section_tree.h"
+#include "resources/pictures.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -49,7 +50,7 @@ TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(u"Кладомер 2 "_s);
-    setWindowIcon(QIcon(u":/icons/program.svg"_s));
+    setWindowIcon(loadIcon(u"program"_s));
     buildActions();
     setCentralWidget(buildClientArea());
 
@@ -88,11 +89,11 @@ QString TForm1::siteAddress()
 
 void TForm1::buildActions()
 {
-    const QIcon exitIcon(u":/icons/exit.svg"_s);
-    const QIcon homeIcon(u":/icons/home.svg"_s);
-    const QIcon backIcon(u":/icons/back.svg"_s);
-    const QIcon forwardIcon(u":/icons/forward.svg"_s);
-    const QIcon historyIcon(u":/icons/history.svg"_s);
+    const QIcon exitIcon = loadIcon(u"exit"_s);
+    const QIcon homeIcon = loadIcon(u"home"_s);
+    const QIcon backIcon = loadIcon(u"back"_s);
+    const QIcon forwardIcon = loadIcon(u"forward"_s);
+    const QIcon historyIcon = loadIcon(u"history"_s);
 
     ToolBar1 = addToolBar(u"ToolBar1"_s);
     ToolBar1->setObjectName(u"ToolBar1"_s);

@@ -1,6 +1,8 @@
 // Shared calculator page pieces.
 #include "calc/page_kit.h"
 
+#include "resources/pictures.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,16 +68,12 @@ QLabel *boldLabel(const QString &text, QWidget *parent)
 }
 
 namespace {
-QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &picture,
-    const QString &greyed, bool plain)
+QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &picture, bool plain)
 {
     auto *button = new QPushButton(caption, parent);
     button->setFixedSize(75, 25);
     if (!plain) {
-        QIcon icon;
-        icon.addFile(picture, QSize(16, 16), QIcon::Normal);
-        icon.addFile(greyed, QSize(16, 16), QIcon::Disabled);
-        button->setIcon(icon);
+        button->setIcon(loadIconWithDisabled(picture));
         button->setIconSize(QSize(16, 16));
     }
     return button;
@@ -84,14 +82,12 @@ QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &
 
 QPushButton *makeClearButton(QWidget *parent, bool plain)
 {
-    return makeButton(
-        parent, u"&Очистить"_s, u":/icons/pencil.svg"_s, u":/icons/pencil_disabled.svg"_s, plain);
+    return makeButton(parent, u"&Очистить"_s, u"pencil"_s, plain);
 }
 
 QPushButton *makeCalculateButton(QWidget *parent, bool plain)
 {
-    return makeButton(parent, u"&Расчет"_s, u":/icons/calculator.svg"_s,
-        u":/icons/calculator_disabled.svg"_s, plain);
+    return makeButton(parent, u"&Расчет"_s, u"calculator"_s, plain);
 }
 
 QLayout *buttonPairLayout(QPushButton *clear, QPushButton *calculate)

@@ -2,18 +2,20 @@
 #include "navigation/section_tree.h"
 
 #include "navigation/section_nodes.h"
+#include "resources/pictures.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
 SectionTree::SectionTree(QWidget *parent)
     : QTreeWidget(parent)
-    , m_closedBook(u":/icons/book_closed.svg"_s)
-    , m_openBook(u":/icons/book_open.svg"_s)
+    , m_closedBook(loadIcon(u"book_closed"_s))
+    , m_openBook(loadIcon(u"book_open"_s))
 {
     setHeaderHidden(true);
     setColumnCount(1);
@@ -137,4 +139,31 @@ bool SectionTree::viewportEvent(QEvent *event)
         return true;
     }
     return QTreeWidget::viewportEvent(event);
+}
+
+void SectionTree::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const
+{
+    // Dotted lines join every node to its siblings and its parent, the top level included; the
+    // style then draws the expand buttons over them.
+    painter->save();
+    painter->setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
+    const int step = indentation();
+    QModelIndex level = index;
+    int column = 0;
+    for (QModelIndex i = index.parent(); i.isValid(); i = i.parent())
+        ++column;
+    const int midY = rect.top() + rect.height() / 2;
+    for (int depth = column; depth >= 0; --depth, level = level.parent()) {
+        const int x = rect.left() + depth * step + step / 2;
+        const bool hasNext = level.sibling(level.row() + 1, 0).isValid();
+        const bool first = !level.parent().isValid() && level.row() == 0;
+        if (depth == column) {
+            painter->drawLine(x, first ? midY : rect.top(), x, hasNext ? rect.bottom() : midY);
+            painter->drawLine(x, midY, rect.left() + (depth + 1) * step, midY);
+        } else if (hasNext) {
+            painter->drawLine(x, rect.top(), x, rect.bottom());
+        }
+    }
+    painter->restore();
+    QTreeWidget::drawBranches(painter, rect, index);
 }

@@ -35,6 +35,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    void drawBranches(
+        QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
 
 private:
     void onSelectionChanged();

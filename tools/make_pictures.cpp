@@ -1,5 +1,6 @@
 // Draws the section page photographs (150 x 113 JPEG) and the home page emblem (210 x 210 PNG
-// with a transparent background) into resources/. Run from the repository root:
+// with a transparent background) into resources/, and renders the SVG icons into the PNG sizes
+// the program loads (PNG needs no image plugin at start-up). Run from the repository root:
 //   cmake --build build --target make_pictures && QT_QPA_PLATFORM=offscreen build/make_pictures
 // The output is committed; the drawing is deterministic (fixed random seeds).
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgRenderer>
 
 #include <random>
 
@@ -313,6 +315,25 @@ QImage emblem()
     return img;
 }
 
+// Renders resources/icons/NAME.svg to resources/icons/png/NAME-SIZE.png.
+bool renderIcon(const char *name, std::initializer_list<int> sizes)
+{
+    QSvgRenderer svg(QStringLiteral("resources/icons/%1.svg").arg(QLatin1String(name)));
+    if (!svg.isValid())
+        return false;
+    bool ok = true;
+    for (int size : sizes) {
+        QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        svg.render(&p);
+        p.end();
+        ok &= img.save(
+            QStringLiteral("resources/icons/png/%1-%2.png").arg(QLatin1String(name)).arg(size));
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -333,5 +354,11 @@ int main(int argc, char **argv)
     for (const auto &photo : photos)
         ok &= photo.image.save(QString::fromLatin1(photo.file), "JPEG", 90);
     ok &= emblem().save(QStringLiteral("resources/emblem.png"), "PNG");
+    ok &= renderIcon("program", { 16, 24, 32, 48, 64, 128, 256 });
+    for (const char *name : { "exit", "home", "back", "forward", "history" })
+        ok &= renderIcon(name, { 16, 24 });
+    for (const char *name : { "book_closed", "book_open", "calculator", "calculator_disabled",
+             "pencil", "pencil_disabled" })
+        ok &= renderIcon(name, { 16 });
     return ok ? 0 : 1;
 }
