@@ -136,15 +136,16 @@ void TForm1::buildActions()
         connect(item, &QAction::triggered, this, guarded([this, routine] { (this->*routine)(); }));
         return item;
     };
-    QMenu *actions = menuBar()->addMenu(u"Действия"_s);
+    // The menu titles carry access keys (Alt+Д, Alt+У, Alt+?) so the menus open without a mouse.
+    QMenu *actions = menuBar()->addMenu(u"&Действия"_s);
     ExitItem = addItem(
         actions, exitIcon, u"Выход из программы"_s, "ExitItem", &TForm1::ToolButton16Click);
     // The navigation items do what the Forward and Back buttons do.
-    QMenu *navigation = menuBar()->addMenu(u"Управление"_s);
+    QMenu *navigation = menuBar()->addMenu(u"&Управление"_s);
     ForwardItem
         = addItem(navigation, forwardIcon, u"&Вперед"_s, "ForwardItem", &TForm1::ToolButton9Click);
     BackItem = addItem(navigation, backIcon, u"&Назад"_s, "BackItem", &TForm1::ToolButton8Click);
-    QMenu *help = menuBar()->addMenu(u"?"_s);
+    QMenu *help = menuBar()->addMenu(u"&?"_s);
     N4 = addItem(help, homeIcon, u"О программе"_s, "N4", &TForm1::N4Click);
 }
 
@@ -201,6 +202,7 @@ QWidget *TForm1::buildClientArea()
     // A window smaller than the regions need scrolls.
     auto *scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // the keyboard order starts at the tree
     scroll->setWidget(regions);
     scroll->setWidgetResizable(false);
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);

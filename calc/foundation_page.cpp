@@ -132,6 +132,7 @@ FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
 
     for (InputField *edit : { Edit8, Edit9, Edit10 })
         connect(edit, &InputField::clicked, edit, &QLineEdit::clear); // Edit8Click ... Edit10Click
+    pressOnEnter({ Edit8, Edit9, Edit10 }, BitBtn2);
     connect(Label36, &LinkLabel::clicked, this, guarded([this] { Label36Click(); }));
     connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));

@@ -81,6 +81,7 @@ MasonryPage::MasonryPage(CalculationLog &log, std::function<int()> selectedNode,
 
     for (InputField *edit : { Edit1, Edit2, Edit4, Edit5, Edit6, Edit7 })
         connect(edit, &InputField::clicked, edit, &QLineEdit::clear); // Edit1Click ... Edit7Click
+    pressOnEnter({ Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7 }, BitBtn9);
     connect(BitBtn9, &QPushButton::clicked, this, guarded([this] { BitBtn9Click(); }));
     connect(BitBtn8, &QPushButton::clicked, this, guarded([this] { BitBtn8Click(); }));
 }

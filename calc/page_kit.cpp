@@ -99,6 +99,12 @@ QLayout *buttonPairLayout(QPushButton *clear, QPushButton *calculate)
     return row;
 }
 
+void pressOnEnter(std::initializer_list<QLineEdit *> fields, QPushButton *button)
+{
+    for (QLineEdit *field : fields)
+        QObject::connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
+}
+
 void hideResults(const std::vector<ResultRow> &rows)
 {
     for (const ResultRow &r : rows)

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 class QButtonGroup;
@@ -56,6 +57,9 @@ QPushButton *makeCalculateButton(QWidget *parent, bool plain = false);
 
 // Lays the pair out at the bottom right: Clear on the left.
 QLayout *buttonPairLayout(QPushButton *clear, QPushButton *calculate);
+
+// Enter in any of the fields presses the button (the page's Calculate).
+void pressOnEnter(std::initializer_list<QLineEdit *> fields, QPushButton *button);
 
 // Hides every row's result field.
 void hideResults(const std::vector<ResultRow> &rows);

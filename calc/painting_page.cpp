@@ -95,6 +95,7 @@ PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
 
     connect(Edit13, &InputField::clicked, Edit13, &QLineEdit::clear); // Edit13Click
     connect(Edit14, &InputField::clicked, Edit14, &QLineEdit::clear); // Edit14Click
+    pressOnEnter({ Edit13, Edit14 }, BitBtn6);
     connect(BitBtn6, &QPushButton::clicked, this, guarded([this] { BitBtn4Click(); }));
     connect(BitBtn5, &QPushButton::clicked, this, guarded([this] { BitBtn5Click(); }));
 }

@@ -85,6 +85,7 @@ SowingPage::SowingPage(CalculationLog &log, QWidget *parent)
 
     connect(Edit11, &InputField::clicked, Edit11, &QLineEdit::clear); // Edit11Click
     connect(Edit12, &InputField::clicked, Edit12, &QLineEdit::clear); // Edit12Click
+    pressOnEnter({ Edit11, Edit12 }, BitBtn4);
     connect(BitBtn4, &QPushButton::clicked, this, guarded([this] { BitBtn4Click(); }));
     connect(BitBtn3, &QPushButton::clicked, this, guarded([this] { BitBtn3Click(); }));
 }

@@ -36,6 +36,12 @@ UnderlayerPage::UnderlayerPage(CalculationLog &log, QWidget *parent)
     : QWidget(parent)
     , m_log(log)
 {
+    // The buttons come first: the page's keyboard order starts at Calculate.
+    Button1 = makeCalculateButton(this, true);
+    Button1->move(248, 496);
+    Button2 = makeClearButton(this, true);
+    Button2->move(168, 496);
+
     QStringList items;
     for (const UnderlayerKind &k : kUnderlayerKindTable)
         items << QString::fromUtf16(k.item);
@@ -70,11 +76,6 @@ UnderlayerPage::UnderlayerPage(CalculationLog &log, QWidget *parent)
         m_rows[row] = { captionLabel, value };
     }
 
-    Button2 = makeClearButton(this, true);
-    Button2->move(168, 496);
-    Button1 = makeCalculateButton(this, true);
-    Button1->move(248, 496);
-
     NAME_WIDGET(RadioGroup4);
     NAME_WIDGET(Edit15);
     NAME_WIDGET(Label20);
@@ -94,6 +95,7 @@ UnderlayerPage::UnderlayerPage(CalculationLog &log, QWidget *parent)
         if (checked)
             runGuarded([this, id] { RadioGroup4Click(id); });
     });
+    pressOnEnter({ Edit15 }, Button1);
     connect(Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
 }
