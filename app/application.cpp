@@ -14,7 +14,7 @@ Application::Application(int &argc, char **argv)
 {
     setApplicationName(title());
     setApplicationVersion(u"2.1"_s);
-    setDesktopFileName(u"kladomer"_s);
+    setDesktopFileName(u"ru.kladomer2.kladomer"_s);
     setWindowIcon(loadIcon(u"program"_s));
     // Arial 8 points for every control; fontconfig gives Liberation Sans, metric-compatible.
     setFont(QFont(u"Arial"_s, 8));

@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     fonts-liberation2
     clang libclang-rt-14-dev clang-format
+    desktop-file-utils appstream dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

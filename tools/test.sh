@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test; then runs the
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, checks the formatting and
-# runs the number-rules fuzzer for a short, bounded time.
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, checks the formatting, the
+# desktop files and a staged installation, and runs the number-rules fuzzer for a short,
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -17,6 +18,16 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
 
 clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h')
+
+# The desktop files, and an installation into a staging folder.
+desktop-file-validate packaging/ru.kladomer2.kladomer.desktop
+appstreamcli validate --no-net packaging/ru.kladomer2.kladomer.metainfo.xml
+staging="$(mktemp -d)"
+DESTDIR="$staging" cmake --install build --prefix /usr
+test -x "$staging/usr/bin/kladomer" && test -x "$staging/usr/bin/kladomer-launcher"
+desktop-file-validate "$staging/usr/share/applications/ru.kladomer2.kladomer.desktop"
+test -f "$staging/usr/share/icons/hicolor/scalable/apps/ru.kladomer2.kladomer.svg"
+rm -rf "$staging"
 
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DKLADOMER_FUZZ=ON -DKLADOMER_SANITIZE=ON
 cmake --build build-fuzz --parallel "$jobs" --target fuzz_number_rules
