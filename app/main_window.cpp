@@ -3,6 +3,7 @@
 
 #include "app/clock.h"
 #include "app/home_page.h"
+#include "app/log_view.h"
 #include "app/section_page.h"
 #include "calc/errors.h"
 #include "calc/foundation_page.h"
@@ -20,7 +21,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -181,18 +181,11 @@ QWidget *TForm1::buildClientArea()
     NAME_WIDGET(TabSheet7);
     PageControl1->setCurrentWidget(TabSheet3);
 
-    Memo2 = new QPlainTextEdit(regions);
+    Memo2 = new LogView(m_log, regions);
     Memo2->setGeometry(kLogRect);
-    Memo2->setReadOnly(true);
-    Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo2->setAccessibleName(u"История расчетов"_s);
-    Memo2->setPlainText(m_log.lines().join(u'\n'));
     NAME_WIDGET(Memo2);
-    m_log.setView([this](const QString &line) {
-        Memo2->appendPlainText(line);
-        Memo2->verticalScrollBar()->setValue(Memo2->verticalScrollBar()->maximum());
-    });
+    m_log.setView([this](const QString &) { Memo2->lineAppended(); });
 
     setTabOrder(TreeView1, PageControl1);
     connect(

@@ -15,12 +15,12 @@
 
 class QAction;
 class QLabel;
-class QPlainTextEdit;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
 class FoundationPage;
 class HomePage;
+class LogView;
 class MasonryPage;
 class PaintingPage;
 class SectionPage;
@@ -67,7 +67,7 @@ public:
     PaintingPage *TabSheet5;
     SectionPage *TabSheet6;
     UnderlayerPage *TabSheet7;
-    QPlainTextEdit *Memo2;
+    LogView *Memo2; // the log area
     QLabel *StatusPanel0, *StatusPanel1;
     QTimer *Timer1;
 

@@ -2,6 +2,7 @@
 // alone, focus after an error box, and an accessible name on every interactive widget.
 #include "app/application.h"
 #include "app/clock.h"
+#include "app/log_view.h"
 #include "app/main_window.h"
 #include "calc/foundation_page.h"
 #include "calc/masonry_page.h"
@@ -19,7 +20,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -225,8 +225,7 @@ void TestKeyboardAccess::everyInteractiveWidgetHasAName()
     QStringList unnamed;
     for (QWidget *w : m_window->findChildren<QWidget *>()) {
         const bool interactive = qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)
-            || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
-            || qobject_cast<QAbstractItemView *>(w)
+            || qobject_cast<QTextEdit *>(w) || qobject_cast<QAbstractItemView *>(w)
             || (qobject_cast<QGroupBox *>(w) && w->findChild<QRadioButton *>())
             || w->focusPolicy() != Qt::NoFocus;
         // Qt's own helpers and widgets hidden for good (the tree's header) are left out.

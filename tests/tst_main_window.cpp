@@ -2,6 +2,7 @@
 // History and closing.
 #include "app/clock.h"
 #include "app/home_page.h"
+#include "app/log_view.h"
 #include "app/main_window.h"
 #include "app/section_page.h"
 #include "calc/masonry_page.h"
@@ -15,7 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -70,6 +71,7 @@ private slots:
     void failedCloseKeepsWindowOpen();
     void sessionEndSavesHistory();
     void photographsDecode();
+    void logAreaFollowsItsLastLine();
 
 private:
     void clickNode(int index);
@@ -549,6 +551,26 @@ void TestMainWindow::photographsDecode()
         const QImage image(u":/photos/"_s + QLatin1String(name) + u".jpg"_s);
         QCOMPARE(image.size(), QSize(150, 113));
     }
+}
+
+void TestMainWindow::logAreaFollowsItsLastLine()
+{
+    LogView *view = m_window->Memo2;
+    QCOMPARE(view->firstShownLine(), 0);
+    for (int i = 0; i < 30; ++i)
+        m_window->calculationLog().append(u"Строка %1"_s.arg(i));
+    // The area (49 pixels) shows the last lines: the first shown is near the end, not the start.
+    const int first = view->firstShownLine();
+    QVERIFY(first > 25 && first < 31);
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+    // A line wider than the area wraps, so fewer lines fit.
+    m_window->calculationLog().append(QString(60, u'ж') + u' ' + QString(60, u'ж'));
+    QCOMPARE(view->firstShownLine(), 31);
+    // Scrolled back, a new line brings the view to the end again.
+    view->verticalScrollBar()->setValue(0);
+    m_window->calculationLog().append(u"Ещё строка"_s);
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+    QCOMPARE(view->toPlainText().split(u'\n').size(), 33);
 }
 
 QTEST_MAIN(TestMainWindow)
