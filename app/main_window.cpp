@@ -50,7 +50,7 @@ TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(u"Кладомер 2 "_s);
-    setWindowIcon(loadIcon(u"program"_s));
+    // The window carries the program icon set on the application.
     buildActions();
     setCentralWidget(buildClientArea());
 

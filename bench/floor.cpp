@@ -1,7 +1,10 @@
 // The floor: a bare Qt 6 Widgets program shaped like Kladomer's window and nothing else - a main
 // window with a tool bar of six actions, a 17-item tree, a stack of seven pages holding about
 // the same number of labels (112) and line edits (15) as ours, a read-only log and a two-panel
-// status bar. Every start-up figure of the program is divided by this one's.
+// status bar. Its texts are Russian phrases about as long as ours in our font, Arial 8 points (a
+// Latin "Label 1" in the default font would spare the floor the text shaping and font matching
+// any such window pays). Every start-up figure of the program is
+// divided by this one's.
 // Built twice: floor (stays open) and floor_first_frame (leaves after its first frame).
 #include <QApplication>
 #include <QLabel>
@@ -20,6 +23,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    app.setFont(QFont(QStringLiteral("Arial"), 8)); // the window's font, as ours
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("floor"));
     QToolBar *tools = window.addToolBar(QStringLiteral("tools"));
@@ -33,7 +37,7 @@ int main(int argc, char **argv)
     tree->setHeaderHidden(true);
     QTreeWidgetItem *parent = nullptr;
     for (int i = 0; i < 17; ++i) {
-        const QString text = QStringLiteral("Node %1").arg(i);
+        const QString text = QStringLiteral("Раздел программы номер %1").arg(i);
         if (i % 2 == 1 || !parent)
             parent = new QTreeWidgetItem(tree, QStringList { text });
         else
@@ -46,7 +50,8 @@ int main(int argc, char **argv)
     for (int p = 0; p < 7; ++p) {
         auto *page = new QWidget;
         for (int i = 0; i < labelsPerPage[p]; ++i)
-            (new QLabel(QStringLiteral("Label %1").arg(i), page))->move(8, 8 + 20 * i);
+            (new QLabel(QStringLiteral("Подпись поля номер %1, м.").arg(i), page))
+                ->move(8, 8 + 20 * i);
         for (int i = 0; i < editsPerPage[p]; ++i)
             (new QLineEdit(QStringLiteral("0"), page))->move(200, 8 + 24 * i);
         pages->addWidget(page);
@@ -54,9 +59,9 @@ int main(int argc, char **argv)
     auto *log = new QPlainTextEdit(central);
     log->setGeometry(8, 553, 633, 49);
     log->setReadOnly(true);
-    log->setPlainText(QStringLiteral("log"));
+    log->setPlainText(QStringLiteral("Ведется история расчетов"));
     window.setCentralWidget(central);
-    auto *panel0 = new QLabel(QStringLiteral("status"));
+    auto *panel0 = new QLabel(QStringLiteral("Добро пожаловать в программу"));
     panel0->setFixedWidth(500);
     window.statusBar()->addWidget(panel0);
     window.statusBar()->addWidget(new QLabel, 1);

@@ -1,5 +1,12 @@
-// Loading the compiled-in icons.
+// Loading the compiled-in icons. Qt's own icon engine decodes every file as soon as it is
+// added; this one decodes a size the first time it is drawn, so icons on pages and menus not
+// yet shown cost nothing at start-up.
 #include "resources/pictures.h"
+
+#include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 
 #include <array>
 #include <initializer_list>
@@ -12,9 +19,10 @@ struct IconSizes {
     std::initializer_list<int> sizes;
 };
 
-// The sizes tools/make_pictures.cpp renders.
+// The sizes the program loads, of those tools/make_pictures.cpp renders (the program icon's
+// larger sizes are for the desktop's icon theme).
 const std::array<IconSizes, 12> kIcons { {
-    { u"program", { 16, 24, 32, 48, 64, 128, 256 } },
+    { u"program", { 16, 24, 32, 48 } },
     { u"exit", { 16, 24 } },
     { u"home", { 16, 24 } },
     { u"back", { 16, 24 } },
@@ -28,28 +36,111 @@ const std::array<IconSizes, 12> kIcons { {
     { u"pencil_disabled", { 16 } },
 } };
 
-void addSizes(QIcon &icon, const QString &name, QIcon::Mode mode)
-{
-    for (const IconSizes &entry : kIcons) {
-        if (name != entry.name)
-            continue;
-        for (int size : entry.sizes)
-            icon.addFile(u":/icons/png/%1-%2.png"_s.arg(name).arg(size), QSize(size, size), mode);
+class LazyPngIconEngine : public QIconEngine {
+public:
+    struct Entry {
+        int size;
+        QIcon::Mode mode;
+        QString file;
+        QPixmap pixmap; // decoded on first use
+    };
+
+    void add(const QString &name, QIcon::Mode mode)
+    {
+        for (const IconSizes &icon : kIcons)
+            if (name == icon.name)
+                for (int size : icon.sizes)
+                    m_entries.push_back(
+                        { size, mode, u":/icons/png/%1-%2.png"_s.arg(name).arg(size), {} });
     }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        Entry *entry = best(size, mode);
+        if (!entry)
+            return {};
+        if (entry->pixmap.isNull())
+            entry->pixmap.load(entry->file);
+        if (entry->pixmap.size() == size || size.isEmpty())
+            return entry->pixmap;
+        return entry->pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        const QPixmap px = pixmap(rect.size() * ratio, mode, state);
+        painter->drawPixmap(rect, px);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const Entry *entry = best(size, mode);
+        if (!entry)
+            return {};
+        const QSize own(entry->size, entry->size);
+        return own.width() <= size.width() ? own : size;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const Entry &e : m_entries)
+            if (e.mode == mode)
+                sizes << QSize(e.size, e.size);
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new LazyPngIconEngine(*this); }
+    QString key() const override { return u"KladomerLazyPng"_s; }
+
+private:
+    // The smallest entry at least as large as asked, else the largest; a mode without its own
+    // pictures uses the normal ones.
+    Entry *best(const QSize &size, QIcon::Mode mode)
+    {
+        for (QIcon::Mode m : { mode, QIcon::Normal }) {
+            Entry *found = nullptr;
+            for (Entry &e : m_entries) {
+                if (e.mode != m)
+                    continue;
+                const bool fits = e.size >= size.width();
+                if (!found || (fits && (found->size < size.width() || e.size < found->size))
+                    || (!fits && found->size < size.width() && e.size > found->size))
+                    found = &e;
+            }
+            if (found)
+                return found;
+        }
+        return nullptr;
+    }
+
+    std::vector<Entry> m_entries;
+};
+
+QIcon cachedIcon(const QString &name, bool withDisabled)
+{
+    static QHash<QString, QIcon> cache;
+    const QString key = withDisabled ? name + u"+disabled"_s : name;
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    auto *engine = new LazyPngIconEngine;
+    engine->add(name, QIcon::Normal);
+    if (withDisabled)
+        engine->add(name + u"_disabled"_s, QIcon::Disabled);
+    const QIcon icon(engine);
+    cache.insert(key, icon);
+    return icon;
 }
 } // namespace
 
 QIcon loadIcon(const QString &name)
 {
-    QIcon icon;
-    addSizes(icon, name, QIcon::Normal);
-    return icon;
+    return cachedIcon(name, false);
 }
 
 QIcon loadIconWithDisabled(const QString &name)
 {
-    QIcon icon;
-    addSizes(icon, name, QIcon::Normal);
-    addSizes(icon, name + u"_disabled"_s, QIcon::Disabled);
-    return icon;
+    return cachedIcon(name, true);
 }

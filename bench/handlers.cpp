@@ -1,0 +1,77 @@
+// Time of every Calculate handler on the real window: each page's worked example, run 1000
+// times; prints the median, the 99th percentile and the longest run (a single long run is
+// usually the machine, not the handler).
+#include "app/application.h"
+#include "app/main_window.h"
+#include "calc/foundation_page.h"
+#include "calc/masonry_page.h"
+#include "calc/painting_page.h"
+#include "calc/sowing_page.h"
+#include "calc/underlayer_page.h"
+#include "navigation/section_tree.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+void measure(const char *name, const std::function<void()> &handler)
+{
+    std::vector<qint64> ns;
+    for (int i = 0; i < 1000; ++i) {
+        QElapsedTimer t;
+        t.start();
+        handler();
+        ns.push_back(t.nsecsElapsed());
+    }
+    std::sort(ns.begin(), ns.end());
+    std::printf("%-22s median %7.1f us   99th percentile %7.1f us   longest %7.1f us\n", name,
+                ns[ns.size() / 2] / 1e3, ns[ns.size() * 99 / 100] / 1e3, ns.back() / 1e3);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    TForm1 w;
+    w.show();
+    app.processEvents();
+
+    w.TreeView1->selectIndex(3);
+    MasonryPage *m = w.TabSheet1;
+    m->Edit1->setText(QStringLiteral("10"));
+    m->Edit2->setText(QStringLiteral("3"));
+    measure("masonry (BitBtn9)", [m] { m->BitBtn9Click(); });
+
+    FoundationPage *f = w.TabSheet2;
+    f->Edit8->setText(QStringLiteral("2"));
+    f->Edit9->setText(QStringLiteral("1,5"));
+    f->Edit10->setText(QStringLiteral("0,8"));
+    f->classes->button(0)->setChecked(true);
+    measure("foundation (BitBtn2)", [f] { f->BitBtn2Click(); });
+
+    PaintingPage *p = w.TabSheet5;
+    p->Edit13->setText(QStringLiteral("4"));
+    p->Edit14->setText(QStringLiteral("5"));
+    measure("painting (BitBtn6)", [p] { p->BitBtn4Click(); });
+
+    UnderlayerPage *u = w.TabSheet7;
+    u->RadioGroup4->findChildren<QRadioButton *>().at(7)->setChecked(true);
+    measure("underlayer (Button1)", [u] { u->Button1Click(); });
+
+    SowingPage *s = w.TabSheet4;
+    s->Edit11->setText(QStringLiteral("10"));
+    s->Edit12->setText(QStringLiteral("10"));
+    s->works->button(2)->setChecked(true);
+    measure("sowing (BitBtn4)", [s] { s->BitBtn4Click(); });
+    w.hide();
+    return 0;
+}
