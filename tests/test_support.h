@@ -2,9 +2,11 @@
 #pragma once
 
 #include "calc/errors.h"
+#include "log/calculation_log.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QLocale>
 #include <QStringList>
 #include <QTest>
 
@@ -49,3 +51,31 @@ inline QString invalidNumber(const QString &text)
 {
     return QStringLiteral("'") + text + QStringLiteral("' is not a valid floating point value.");
 }
+
+// A calculator page on its own with a real log and a recording error sink, under Russian
+// settings. A test class derives from it and calls startPage() in init(), stopPage() in cleanup().
+template <typename Page> class PageFixture {
+protected:
+    template <typename... Extra> void startPage(Extra &&...extra)
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        m_log = std::make_unique<CalculationLog>();
+        m_errors = std::make_unique<ErrorRecorder>();
+        m_page = std::make_unique<Page>(*m_log, std::forward<Extra>(extra)...);
+        m_page->show();
+        m_page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
+    }
+
+    void stopPage()
+    {
+        m_page.reset();
+        m_errors.reset();
+        m_log.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    std::unique_ptr<CalculationLog> m_log;
+    std::unique_ptr<ErrorRecorder> m_errors;
+    std::unique_ptr<Page> m_page;
+};

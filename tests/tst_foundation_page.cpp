@@ -1,5 +1,6 @@
 // The column foundation page driven through its widgets, with a real log.
 #include "calc/foundation_page.h"
+#include "calculator_cases.h"
 #include "log/calculation_log.h"
 #include "test_support.h"
 
@@ -9,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestFoundationPage : public QObject {
+class TestFoundationPage : public QObject, protected PageFixture<FoundationPage> {
     Q_OBJECT
 private slots:
     void init();
@@ -30,28 +31,16 @@ private slots:
 private:
     QStringList shownResults() const;
     void enter(const QString &l, const QString &w, const QString &h);
-
-    std::unique_ptr<CalculationLog> m_log;
-    std::unique_ptr<ErrorRecorder> m_errors;
-    std::unique_ptr<FoundationPage> m_page;
 };
 
 void TestFoundationPage::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    m_log = std::make_unique<CalculationLog>();
-    m_errors = std::make_unique<ErrorRecorder>();
-    m_page = std::make_unique<FoundationPage>(*m_log);
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    startPage();
 }
 
 void TestFoundationPage::cleanup()
 {
-    m_page.reset();
-    m_errors.reset();
-    m_log.reset();
-    QLocale::setDefault(QLocale::c());
+    stopPage();
 }
 
 QStringList TestFoundationPage::shownResults() const
@@ -83,17 +72,7 @@ void TestFoundationPage::startState()
 
 void TestFoundationPage::volumeLink_data()
 {
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<QString>("volume");
-    QTest::newRow("2x1,5x0,8") << u"2"_s << u"1,5"_s << u"0,8"_s << u"2,4"_s;
-    QTest::newRow("1,2x1,2x1") << u"1,2"_s << u"1,2"_s << u"1"_s << u"1,44"_s;
-    QTest::newRow("1,1 cube") << u"1,1"_s << u"1,1"_s << u"1,1"_s << u"1,331"_s;
-    QTest::newRow("0,1x0,1x0,05") << u"0,1"_s << u"0,1"_s << u"0,05"_s << u"0,0005"_s;
-    QTest::newRow("0,01x0,01x0,1") << u"0,01"_s << u"0,01"_s << u"0,1"_s << u"1E-5"_s;
-    QTest::newRow("25x20x30") << u"25"_s << u"20"_s << u"30"_s << u"1,5E4"_s;
-    QTest::newRow("-2x1x1") << u"-2"_s << u"1"_s << u"1"_s << u"-2"_s;
+    addFoundationVolumeCases();
 }
 
 void TestFoundationPage::volumeLink()

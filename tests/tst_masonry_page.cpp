@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestMasonryPage : public QObject {
+class TestMasonryPage : public QObject, protected PageFixture<MasonryPage> {
     Q_OBJECT
 private slots:
     void init();
@@ -27,31 +27,19 @@ private:
     void enter(const QStringList &six); // Edit1, 2, 4, 5, 6, 7
     QStringList shownResults() const;
 
-    std::unique_ptr<CalculationLog> m_log;
-    std::unique_ptr<ErrorRecorder> m_errors;
-    std::unique_ptr<MasonryPage> m_page;
     int m_node = 3;
 };
 
 void TestMasonryPage::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     m_node = 3;
-    m_log = std::make_unique<CalculationLog>();
-    m_errors = std::make_unique<ErrorRecorder>();
-    m_page = std::make_unique<MasonryPage>(*m_log, [this] { return m_node; });
+    startPage([this] { return m_node; });
     m_page->Edit3->setText(u"0,36"_s);
-    m_page->show();
-    m_page->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
 }
 
 void TestMasonryPage::cleanup()
 {
-    m_page.reset();
-    m_errors.reset();
-    m_log.reset();
-    QLocale::setDefault(QLocale::c());
+    stopPage();
 }
 
 void TestMasonryPage::enter(const QStringList &six)

@@ -1,5 +1,6 @@
 // The surface painting page driven through its widgets, with a real log.
 #include "calc/painting_page.h"
+#include "calculator_cases.h"
 #include "log/calculation_log.h"
 #include "test_support.h"
 
@@ -10,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestPaintingPage : public QObject {
+class TestPaintingPage : public QObject, protected PageFixture<PaintingPage> {
     Q_OBJECT
 private slots:
     void init();
@@ -28,28 +29,16 @@ private slots:
 private:
     QStringList shownResults() const;
     void run(const QString &length, const QString &width, int coats);
-
-    std::unique_ptr<CalculationLog> m_log;
-    std::unique_ptr<ErrorRecorder> m_errors;
-    std::unique_ptr<PaintingPage> m_page;
 };
 
 void TestPaintingPage::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    m_log = std::make_unique<CalculationLog>();
-    m_errors = std::make_unique<ErrorRecorder>();
-    m_page = std::make_unique<PaintingPage>(*m_log);
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    startPage();
 }
 
 void TestPaintingPage::cleanup()
 {
-    m_page.reset();
-    m_errors.reset();
-    m_log.reset();
-    QLocale::setDefault(QLocale::c());
+    stopPage();
 }
 
 QStringList TestPaintingPage::shownResults() const
@@ -82,27 +71,7 @@ void TestPaintingPage::startState()
 
 void TestPaintingPage::calculate_data()
 {
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<int>("coats");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("4x5 one coat") << u"4"_s << u"5"_s << 0
-                                  << QStringList { u"20"_s, u"0,56"_s, u"0,112"_s, u"3,74"_s,
-                                         u"0,54"_s, u"3,2"_s, u"0,02"_s };
-    QTest::newRow("4x5 two coats") << u"4"_s << u"5"_s << 1
-                                   << QStringList { u"20"_s, u"0,58"_s, u"0,116"_s, u"5,02"_s,
-                                          u"1,16"_s, u"3,86"_s, u"0,02"_s };
-    QTest::newRow("2,5x1,2 one coat") << u"2,5"_s << u"1,2"_s << 0
-                                      << QStringList { u"3"_s, u"0,084"_s, u"0,0168"_s, u"0,561"_s,
-                                             u"0,081"_s, u"0,48"_s, u"0,003"_s };
-    QTest::newRow("0x0") << u"0"_s << u"0"_s << 1 << QStringList(7, u"0"_s);
-    QTest::newRow("negative size") << u"-4"_s << u"5"_s << 0
-                                   << QStringList { u"-20"_s, u"-0,56"_s, u"-0,112"_s, u"-3,74"_s,
-                                          u"-0,54"_s, u"-3,2"_s, u"-0,02"_s };
-    QTest::newRow("five digits in scientific form")
-        << u"1000"_s << u"100"_s << 1
-        << QStringList { u"1E5"_s, u"2900"_s, u"580"_s, u"2,51E4"_s, u"5800"_s, u"1,93E4"_s,
-               u"100"_s };
+    addPaintingCases();
 }
 
 void TestPaintingPage::calculate()
@@ -110,10 +79,10 @@ void TestPaintingPage::calculate()
     QFETCH(QString, length);
     QFETCH(QString, width);
     QFETCH(int, coats);
-    QFETCH(QStringList, shown);
+    QFETCH(QStringList, texts);
     run(length, width, coats);
     QVERIFY(m_errors->messages.isEmpty());
-    QCOMPARE(shownResults(), shown);
+    QCOMPARE(shownResults(), texts);
 }
 
 void TestPaintingPage::logBlock()

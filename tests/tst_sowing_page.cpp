@@ -1,5 +1,6 @@
 // The grass sowing page driven through its widgets, with a real log.
 #include "calc/sowing_page.h"
+#include "calculator_cases.h"
 #include "log/calculation_log.h"
 #include "test_support.h"
 
@@ -9,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestSowingPage : public QObject {
+class TestSowingPage : public QObject, protected PageFixture<SowingPage> {
     Q_OBJECT
 private slots:
     void init();
@@ -26,28 +27,16 @@ private slots:
 private:
     QStringList shownResults() const;
     void run(int work);
-
-    std::unique_ptr<CalculationLog> m_log;
-    std::unique_ptr<ErrorRecorder> m_errors;
-    std::unique_ptr<SowingPage> m_page;
 };
 
 void TestSowingPage::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    m_log = std::make_unique<CalculationLog>();
-    m_errors = std::make_unique<ErrorRecorder>();
-    m_page = std::make_unique<SowingPage>(*m_log);
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    startPage();
 }
 
 void TestSowingPage::cleanup()
 {
-    m_page.reset();
-    m_errors.reset();
-    m_log.reset();
-    QLocale::setDefault(QLocale::c());
+    stopPage();
 }
 
 QStringList TestSowingPage::shownResults() const
@@ -78,25 +67,16 @@ void TestSowingPage::startState()
 
 void TestSowingPage::calculate_data()
 {
-    QTest::addColumn<int>("work");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("by hand") << 0
-                             << QStringList { u"0"_s, u"0"_s, u"2"_s, u"0"_s, u"0"_s, u"0"_s,
-                                    u"0"_s, u"0"_s };
-    QTest::newRow("with machines")
-        << 1 << QStringList { u"0"_s, u"0"_s, u"1,6"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s };
-    QTest::newRow("hydroseeding") << 2
-                                  << QStringList { u"0"_s, u"0"_s, u"3"_s, u"0"_s, u"5"_s, u"60"_s,
-                                         u"20"_s, u"0,1"_s };
+    addSowingCases();
 }
 
 void TestSowingPage::calculate()
 {
     QFETCH(int, work);
-    QFETCH(QStringList, shown);
+    QFETCH(QStringList, texts);
     run(work);
     QVERIFY(m_errors->messages.isEmpty());
-    QCOMPARE(shownResults(), shown);
+    QCOMPARE(shownResults(), texts);
 }
 
 void TestSowingPage::logBlock()

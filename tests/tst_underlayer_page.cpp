@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestUnderlayerPage : public QObject {
+class TestUnderlayerPage : public QObject, protected PageFixture<UnderlayerPage> {
     Q_OBJECT
 private slots:
     void init();
@@ -33,10 +33,6 @@ private:
     QStringList visibleResults() const;
     void choose(int k) { clickRadio(kind(k)); }
     void calculate(const QString &volume);
-
-    std::unique_ptr<CalculationLog> m_log;
-    std::unique_ptr<ErrorRecorder> m_errors;
-    std::unique_ptr<UnderlayerPage> m_page;
 };
 
 namespace {
@@ -46,21 +42,12 @@ const char *const kResultNames[] = { "Label90", "Label91", "Label92", "Label93",
 
 void TestUnderlayerPage::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    m_log = std::make_unique<CalculationLog>();
-    m_errors = std::make_unique<ErrorRecorder>();
-    m_page = std::make_unique<UnderlayerPage>(*m_log);
-    m_page->show();
-    m_page->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
+    startPage();
 }
 
 void TestUnderlayerPage::cleanup()
 {
-    m_page.reset();
-    m_errors.reset();
-    m_log.reset();
-    QLocale::setDefault(QLocale::c());
+    stopPage();
 }
 
 QRadioButton *TestUnderlayerPage::kind(int k) const
