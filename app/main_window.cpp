@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSessionManager>
 #include <QStackedWidget>
 #include <QStatusBar>

@@ -91,11 +91,6 @@ Extended powerOfTen(long long n)
 
 } // namespace
 
-bool matchesNumberGrammar(const QString &text, QChar separator)
-{
-    return scan(text, separator).valid;
-}
-
 Extended ReadNumber(const QString &text, QChar separator)
 {
     const ScannedNumber n = scan(text, separator);

@@ -26,5 +26,3 @@ double storeDouble(Extended value);
 QString FormatResult(double value, int precision, QChar separator);
 QString FormatResult(double value, int precision);
 
-// True when the text follows the number grammar (used to check ReadNumber in the fuzz target).
-bool matchesNumberGrammar(const QString &text, QChar separator);

@@ -15,7 +15,6 @@ public:
     explicit SectionTree(QWidget *parent = nullptr);
 
     int selectedIndex() const; // -1 while no node is selected
-    bool isSelected(int index) const { return selectedIndex() == index; }
     QTreeWidgetItem *node(int index) const { return m_nodes.at(index); }
 
     // Selects the node (a selection change, so selectionChanged runs before this returns) and
