@@ -33,7 +33,7 @@ void measure(const char *name, const std::function<void()> &handler)
     }
     std::sort(ns.begin(), ns.end());
     std::printf("%-22s median %7.1f us   99th percentile %7.1f us   longest %7.1f us\n", name,
-                ns[ns.size() / 2] / 1e3, ns[ns.size() * 99 / 100] / 1e3, ns.back() / 1e3);
+        ns[ns.size() / 2] / 1e3, ns[ns.size() * 99 / 100] / 1e3, ns.back() / 1e3);
 }
 } // namespace
 

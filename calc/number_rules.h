@@ -25,4 +25,3 @@ double storeDouble(Extended value);
 // The general number format: `precision` significant digits, fixed or scientific notation.
 QString FormatResult(double value, int precision, QChar separator);
 QString FormatResult(double value, int precision);
-
