@@ -256,6 +256,12 @@ void TestMainWindow::clickOnSelectedNodeOrEmptySpaceLogsAgain()
     QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
     QCOMPARE(log().count(line), 3);
     QCOMPARE(currentPage(), m_window->TabSheet1);
+    // The expand button of another branch opens it and leaves the selection where it was.
+    const QRect row = m_window->TreeView1->visualItemRect(m_window->TreeView1->node(6));
+    clickAt(QPoint(row.left() - m_window->TreeView1->indentation() / 2, row.center().y()));
+    QVERIFY(m_window->TreeView1->node(6)->isExpanded());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
+    QCOMPARE(log().count(line), 4);
 }
 
 void TestMainWindow::firstFocusSelectsNothing()
