@@ -160,25 +160,7 @@ QWidget *TForm1::buildClientArea()
     PageControl1 = new QStackedWidget(regions);
     PageControl1->setGeometry(kPageRect);
     NAME_WIDGET(PageControl1);
-    TabSheet3 = new HomePage;
-    TabSheet1 = new MasonryPage(m_log, [this] { return TreeView1->selectedIndex(); });
-    TabSheet2 = new FoundationPage(m_log);
-    TabSheet4 = new SowingPage(m_log);
-    TabSheet5 = new PaintingPage(m_log);
-    TabSheet6 = new SectionPage;
-    TabSheet7 = new UnderlayerPage(m_log);
-    // Stack order follows the Page enumeration.
-    for (QWidget *page : std::initializer_list<QWidget *> {
-             TabSheet3, TabSheet1, TabSheet2, TabSheet4, TabSheet5, TabSheet6, TabSheet7 })
-        PageControl1->addWidget(page);
-    NAME_WIDGET(TabSheet3);
-    NAME_WIDGET(TabSheet1);
-    NAME_WIDGET(TabSheet2);
-    NAME_WIDGET(TabSheet4);
-    NAME_WIDGET(TabSheet5);
-    NAME_WIDGET(TabSheet6);
-    NAME_WIDGET(TabSheet7);
-    PageControl1->setCurrentWidget(TabSheet3);
+    m_home = static_cast<HomePage *>(page(Page::Home));
 
     Memo2 = new LogView(m_log, regions);
     Memo2->setGeometry(kLogRect);
@@ -201,6 +183,96 @@ QWidget *TForm1::buildClientArea()
     return scroll;
 }
 
+QWidget *TForm1::page(Page which)
+{
+    QWidget *&slot = m_pages[static_cast<std::size_t>(which)];
+    if (slot)
+        return slot;
+    slot = buildPage(which);
+    PageControl1->addWidget(slot);
+    // The new page's widgets joined the end of the keyboard order; they belong right after the
+    // tree, where Tab from the tree reaches the page shown.
+    QList<QWidget *> order;
+    for (QWidget *w = slot->nextInFocusChain(); slot->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w;
+    }
+    QWidget *previous = TreeView1;
+    for (QWidget *w : order) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+    return slot;
+}
+
+QWidget *TForm1::buildPage(Page which)
+{
+    QWidget *built = nullptr;
+    const char *name = "";
+    switch (which) {
+    case Page::Home:
+        built = new HomePage;
+        name = "TabSheet3";
+        break;
+    case Page::Masonry:
+        built = new MasonryPage(m_log, [this] { return TreeView1->selectedIndex(); });
+        name = "TabSheet1";
+        break;
+    case Page::Foundation:
+        built = new FoundationPage(m_log);
+        name = "TabSheet2";
+        break;
+    case Page::Sowing:
+        built = new SowingPage(m_log);
+        name = "TabSheet4";
+        break;
+    case Page::Painting:
+        built = new PaintingPage(m_log);
+        name = "TabSheet5";
+        break;
+    case Page::Section:
+        built = new SectionPage;
+        name = "TabSheet6";
+        break;
+    case Page::Underlayer:
+        built = new UnderlayerPage(m_log);
+        name = "TabSheet7";
+        break;
+    }
+    built->setObjectName(QLatin1String(name));
+    return built;
+}
+
+MasonryPage *TForm1::TabSheet1()
+{
+    return static_cast<MasonryPage *>(page(Page::Masonry));
+}
+
+FoundationPage *TForm1::TabSheet2()
+{
+    return static_cast<FoundationPage *>(page(Page::Foundation));
+}
+
+SowingPage *TForm1::TabSheet4()
+{
+    return static_cast<SowingPage *>(page(Page::Sowing));
+}
+
+PaintingPage *TForm1::TabSheet5()
+{
+    return static_cast<PaintingPage *>(page(Page::Painting));
+}
+
+SectionPage *TForm1::TabSheet6()
+{
+    return static_cast<SectionPage *>(page(Page::Section));
+}
+
+UnderlayerPage *TForm1::TabSheet7()
+{
+    return static_cast<UnderlayerPage *>(page(Page::Underlayer));
+}
+
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
@@ -212,7 +284,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    PageControl1->setCurrentWidget(TabSheet3);
+    PageControl1->setCurrentWidget(m_home);
     StatusPanel0->setText(u"Добро пожаловать в программу \"Кладомер\"!"_s);
 }
 
@@ -319,20 +391,20 @@ void TForm1::N4Click()
 
 void TForm1::showPage(Page page)
 {
-    PageControl1->setCurrentIndex(static_cast<int>(page));
+    PageControl1->setCurrentWidget(this->page(page));
 }
 
 void TForm1::setSectionName(const QString &name)
 {
-    TabSheet6->Label76->setText(name);
+    TabSheet6()->Label76->setText(name);
 }
 
 void TForm1::setThickness(const QString &text)
 {
-    TabSheet1->Edit3->setText(text);
+    TabSheet1()->Edit3->setText(text);
 }
 
 void TForm1::setAboutNoteVisible(bool visible)
 {
-    TabSheet3->Memo1->setVisible(visible);
+    m_home->Memo1->setVisible(visible);
 }

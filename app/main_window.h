@@ -13,6 +13,8 @@
 
 #include <QMainWindow>
 
+#include <array>
+
 class QAction;
 class QLabel;
 class QStackedWidget;
@@ -60,16 +62,21 @@ public:
     QAction *ExitItem, *ForwardItem, *BackItem, *N4;
     SectionTree *TreeView1;
     QStackedWidget *PageControl1;
-    HomePage *TabSheet3;
-    MasonryPage *TabSheet1;
-    FoundationPage *TabSheet2;
-    SowingPage *TabSheet4;
-    PaintingPage *TabSheet5;
-    SectionPage *TabSheet6;
-    UnderlayerPage *TabSheet7;
     LogView *Memo2; // the log area
     QLabel *StatusPanel0, *StatusPanel1;
     QTimer *Timer1;
+
+    // The pages. The home page is built with the window; every other page the first time it is
+    // needed (shown, written to by the routing, or asked for here), so that the first frame
+    // waits for none of them. A page is built once and kept.
+    QWidget *page(Page which);
+    HomePage *TabSheet3() { return m_home; }
+    MasonryPage *TabSheet1();
+    FoundationPage *TabSheet2();
+    SowingPage *TabSheet4();
+    PaintingPage *TabSheet5();
+    SectionPage *TabSheet6();
+    UnderlayerPage *TabSheet7();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -83,10 +90,13 @@ private:
 
     void buildActions();
     QWidget *buildClientArea();
+    QWidget *buildPage(Page which);
     void routeSelected(RouteCause cause);
     void step(int delta);
 
     CalculationLog m_log;
+    HomePage *m_home = nullptr;
+    std::array<QWidget *, kPageCount> m_pages {}; // by Page; null until built
     QString m_currentTimeText;
     QString m_currentDateText;
     bool m_shown = false;

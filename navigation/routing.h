@@ -9,6 +9,7 @@
 
 // In the order of the page area's stack: the window shows a page by this index.
 enum class Page { Home, Masonry, Foundation, Sowing, Painting, Section, Underlayer };
+inline constexpr int kPageCount = 7;
 
 enum class SideEffect {
     None,

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -34,6 +35,8 @@ private slots:
     void cleanup();
 
     void focusStartsInTheTree();
+    void tabFromTheTreeEntersThePage_data();
+    void tabFromTheTreeEntersThePage();
     void masonryByKeys();
     void foundationByKeys();
     void paintingByKeys();
@@ -48,6 +51,7 @@ private:
     void key(Qt::Key k) { QTest::keyClick(focus(), k); }
     void type(const char *text) { QTest::keyClicks(focus(), QString::fromLatin1(text)); }
     void downTo(int node);
+    void buildEveryPage();
     void tabTo(QWidget *target);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -86,6 +90,12 @@ void TestKeyboardAccess::downTo(int node)
     QCOMPARE(m_window->TreeView1->selectedIndex(), node);
 }
 
+void TestKeyboardAccess::buildEveryPage()
+{
+    for (int p = 0; p < kPageCount; ++p)
+        m_window->page(static_cast<Page>(p));
+}
+
 void TestKeyboardAccess::tabTo(QWidget *target)
 {
     for (int i = 0; i < 40 && focus() != target; ++i)
@@ -99,10 +109,34 @@ void TestKeyboardAccess::focusStartsInTheTree()
     QCOMPARE(m_window->TreeView1->selectedIndex(), -1);
 }
 
+void TestKeyboardAccess::tabFromTheTreeEntersThePage_data()
+{
+    QTest::addColumn<int>("node");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("masonry") << 3 << u"TabSheet1"_s;
+    QTest::newRow("foundation") << 7 << u"TabSheet2"_s;
+    QTest::newRow("painting") << 11 << u"TabSheet5"_s;
+    QTest::newRow("underlayer") << 13 << u"TabSheet7"_s;
+    QTest::newRow("sowing") << 15 << u"TabSheet4"_s;
+}
+
+void TestKeyboardAccess::tabFromTheTreeEntersThePage()
+{
+    // Pages are built when first shown, after the log area; Tab must still go from the tree
+    // into the page, not to the log.
+    QFETCH(int, node);
+    QFETCH(QString, page);
+    downTo(node);
+    QCOMPARE(m_window->PageControl1->currentWidget()->objectName(), page);
+    key(Qt::Key_Tab);
+    QVERIFY2(m_window->PageControl1->currentWidget()->isAncestorOf(focus()),
+        qPrintable(focus()->objectName()));
+}
+
 void TestKeyboardAccess::masonryByKeys()
 {
     downTo(3);
-    MasonryPage *page = m_window->TabSheet1;
+    MasonryPage *page = m_window->TabSheet1();
     key(Qt::Key_Tab);
     QCOMPARE(focus(), page->Edit1);
     page->Edit1->selectAll();
@@ -119,7 +153,7 @@ void TestKeyboardAccess::masonryByKeys()
 void TestKeyboardAccess::foundationByKeys()
 {
     downTo(7);
-    FoundationPage *page = m_window->TabSheet2;
+    FoundationPage *page = m_window->TabSheet2();
     tabTo(page->Edit8);
     page->Edit8->selectAll();
     type("2");
@@ -144,7 +178,7 @@ void TestKeyboardAccess::foundationByKeys()
 void TestKeyboardAccess::paintingByKeys()
 {
     downTo(11);
-    PaintingPage *page = m_window->TabSheet5;
+    PaintingPage *page = m_window->TabSheet5();
     tabTo(page->Edit13);
     page->Edit13->selectAll();
     type("4");
@@ -162,7 +196,7 @@ void TestKeyboardAccess::paintingByKeys()
 void TestKeyboardAccess::underlayerByKeys()
 {
     downTo(13);
-    UnderlayerPage *page = m_window->TabSheet7;
+    UnderlayerPage *page = m_window->TabSheet7();
     key(Qt::Key_Tab);
     QCOMPARE(focus(), page->Button1); // the page's order starts at Calculate
     key(Qt::Key_Tab);
@@ -181,7 +215,7 @@ void TestKeyboardAccess::underlayerByKeys()
 void TestKeyboardAccess::sowingByKeys()
 {
     downTo(15);
-    SowingPage *page = m_window->TabSheet4;
+    SowingPage *page = m_window->TabSheet4();
     tabTo(page->Edit11);
     page->Edit11->selectAll();
     type("10");
@@ -201,7 +235,7 @@ void TestKeyboardAccess::focusStaysAfterTheErrorBox()
     // The real error box, closed by Enter as a user would.
     ErrorSink recorder = setErrorSink(showErrorBox);
     downTo(2);
-    MasonryPage *page = m_window->TabSheet1;
+    MasonryPage *page = m_window->TabSheet1();
     key(Qt::Key_Tab);
     page->Edit1->clear();
     QTimer::singleShot(0, this, [] {
@@ -222,6 +256,7 @@ void TestKeyboardAccess::focusStaysAfterTheErrorBox()
 
 void TestKeyboardAccess::everyInteractiveWidgetHasAName()
 {
+    buildEveryPage();
     QStringList unnamed;
     for (QWidget *w : m_window->findChildren<QWidget *>()) {
         const bool interactive = qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)
@@ -247,6 +282,7 @@ void TestKeyboardAccess::resultLabelsSpeakTheirTextAndCaption()
         "Label58", "Label59", "Label45", "Label47", "Label90", "Label91", "Label92", "Label93",
         "Label94", "Label95", "Label96", "Label97", "Label98", "Label99", "Label100", "Label102",
         "Label76" };
+    buildEveryPage();
     downTo(3);
     key(Qt::Key_Tab);
     key(Qt::Key_Return);

@@ -31,7 +31,7 @@ void setScene(TForm1 &w, const QString &scene)
 {
     if (scene == u"masonry") {
         select(w, 3);
-        MasonryPage *p = w.TabSheet1;
+        MasonryPage *p = w.TabSheet1();
         p->Edit1->setText(u"10"_s);
         p->Edit2->setText(u"3"_s);
         p->Edit4->setText(u"2"_s);
@@ -45,7 +45,7 @@ void setScene(TForm1 &w, const QString &scene)
         select(w, 1);
     } else if (scene == u"foundation") {
         select(w, 7);
-        FoundationPage *p = w.TabSheet2;
+        FoundationPage *p = w.TabSheet2();
         p->Edit8->setText(u"2"_s);
         p->Edit9->setText(u"1,5"_s);
         p->Edit10->setText(u"0,8"_s);
@@ -54,18 +54,18 @@ void setScene(TForm1 &w, const QString &scene)
         p->BitBtn2->click();
     } else if (scene == u"painting") {
         select(w, 11);
-        PaintingPage *p = w.TabSheet5;
+        PaintingPage *p = w.TabSheet5();
         p->Edit13->setText(u"4"_s);
         p->Edit14->setText(u"5"_s);
         p->BitBtn6->click();
     } else if (scene == u"underlayer") {
         select(w, 13);
-        UnderlayerPage *p = w.TabSheet7;
+        UnderlayerPage *p = w.TabSheet7();
         p->RadioGroup4->findChildren<QRadioButton *>().at(7)->click();
         p->Button1->click();
     } else if (scene == u"sowing") {
         select(w, 15);
-        SowingPage *p = w.TabSheet4;
+        SowingPage *p = w.TabSheet4();
         p->Edit11->setText(u"10"_s);
         p->Edit12->setText(u"10"_s);
         p->works->button(2)->setChecked(true);
