@@ -2,6 +2,7 @@
 #include "app/home_page.h"
 
 #include "calc/page_kit.h"
+#include "resources/raw_picture.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -39,7 +40,7 @@ HomePage::HomePage(QWidget *parent)
     Emblem = new QLabel(this);
     Emblem->setGeometry(64, 32, 210, 210);
     Emblem->setAlignment(Qt::AlignCenter);
-    Emblem->setPixmap(QPixmap(u":/emblem.png"_s));
+    Emblem->setPixmap(QPixmap::fromImage(loadRawPicture(u":/pictures/emblem.argb"_s)));
     Emblem->setAccessibleName(u"Эмблема программы"_s);
 
     Label1 = new QLabel(u"Программа расчета расхода строительных материалов"_s, this);

@@ -1,7 +1,9 @@
-// Loading the compiled-in icons. Qt's own icon engine decodes every file as soon as it is
-// added; this one decodes a size the first time it is drawn, so icons on pages and menus not
-// yet shown cost nothing at start-up.
+// Loading the compiled-in icons. Qt's own icon engine reads every file as soon as it is added;
+// this one unpacks a size the first time it is drawn, so icons on pages and menus not yet shown
+// cost nothing at start-up.
 #include "resources/pictures.h"
+
+#include "resources/raw_picture.h"
 
 #include <QHash>
 #include <QIconEngine>
@@ -20,7 +22,8 @@ struct IconSizes {
 };
 
 // The sizes the program loads, of those tools/make_pictures.cpp renders (the program icon's
-// larger sizes are for the desktop's icon theme).
+// larger sizes are for the desktop's icon theme). The build unpacks exactly these (the icon
+// list in CMakeLists.txt).
 const std::array<IconSizes, 12> kIcons { {
     { u"program", { 16, 24, 32, 48 } },
     { u"exit", { 16, 24 } },
@@ -36,13 +39,13 @@ const std::array<IconSizes, 12> kIcons { {
     { u"pencil_disabled", { 16 } },
 } };
 
-class LazyPngIconEngine : public QIconEngine {
+class LazyIconEngine : public QIconEngine {
 public:
     struct Entry {
         int size;
         QIcon::Mode mode;
         QString file;
-        QPixmap pixmap; // decoded on first use
+        QPixmap pixmap; // unpacked on first use
     };
 
     void add(const QString &name, QIcon::Mode mode)
@@ -51,7 +54,7 @@ public:
             if (name == icon.name)
                 for (int size : icon.sizes)
                     m_entries.push_back(
-                        { size, mode, u":/icons/png/%1-%2.png"_s.arg(name).arg(size), {} });
+                        { size, mode, u":/pictures/%1-%2.argb"_s.arg(name).arg(size), {} });
     }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
@@ -60,7 +63,7 @@ public:
         if (!entry)
             return {};
         if (entry->pixmap.isNull())
-            entry->pixmap.load(entry->file);
+            entry->pixmap = QPixmap::fromImage(loadRawPicture(entry->file));
         if (entry->pixmap.size() == size || size.isEmpty())
             return entry->pixmap;
         return entry->pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -91,8 +94,8 @@ public:
         return sizes;
     }
 
-    QIconEngine *clone() const override { return new LazyPngIconEngine(*this); }
-    QString key() const override { return u"KladomerLazyPng"_s; }
+    QIconEngine *clone() const override { return new LazyIconEngine(*this); }
+    QString key() const override { return u"KladomerLazy"_s; }
 
 private:
     // The smallest entry at least as large as asked, else the largest; a mode without its own
@@ -125,7 +128,7 @@ QIcon cachedIcon(const QString &name, bool withDisabled)
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
-    auto *engine = new LazyPngIconEngine;
+    auto *engine = new LazyIconEngine;
     engine->add(name, QIcon::Normal);
     if (withDisabled)
         engine->add(name + u"_disabled"_s, QIcon::Disabled);

@@ -1,6 +1,7 @@
 // Draws the section page photographs (150 x 113 JPEG) and the home page emblem (210 x 210 PNG
 // with a transparent background) into resources/, and renders the SVG icons into the PNG sizes
-// the program loads (PNG needs no image plugin at start-up). Run from the repository root:
+// the program loads; the build unpacks those PNGs into raw pixels (tools/pack_pictures.cpp).
+// Run from the repository root:
 //   cmake --build build --target make_pictures && QT_QPA_PLATFORM=offscreen build/make_pictures
 // The output is committed; the drawing is deterministic (fixed random seeds).
 #include <QGuiApplication>
