@@ -7,7 +7,7 @@
 
 #include "navigation/section_nodes.h"
 
-// In the order of the page area's stack: the window shows a page by this index.
+// The pages of the page area; kPageCount of them.
 enum class Page { Home, Masonry, Foundation, Sowing, Painting, Section, Underlayer };
 inline constexpr int kPageCount = 7;
 
