@@ -5,6 +5,7 @@
 #include "log/calculation_log.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QStringList>
@@ -45,6 +46,15 @@ inline void typeInto(QLineEdit *edit, const QString &text)
 inline void clickRadio(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+// What result labels show: a label's text, or "<hidden>" for a label not on screen.
+inline QStringList shownTexts(std::initializer_list<QLabel *> labels)
+{
+    QStringList texts;
+    for (QLabel *l : labels)
+        texts << (l->isVisible() ? l->text() : QStringLiteral("<hidden>"));
+    return texts;
 }
 
 inline QString invalidNumber(const QString &text)

@@ -45,11 +45,8 @@ void TestFoundationPage::cleanup()
 
 QStringList TestFoundationPage::shownResults() const
 {
-    QStringList texts;
-    for (QLabel *l : { m_page->Label30, m_page->Label37, m_page->Label38, m_page->Label39,
-             m_page->Label40, m_page->Label41 })
-        texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
-    return texts;
+    return shownTexts({ m_page->Label30, m_page->Label37, m_page->Label38, m_page->Label39,
+        m_page->Label40, m_page->Label41 });
 }
 
 void TestFoundationPage::enter(const QString &l, const QString &w, const QString &h)

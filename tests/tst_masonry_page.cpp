@@ -52,10 +52,7 @@ void TestMasonryPage::enter(const QStringList &six)
 
 QStringList TestMasonryPage::shownResults() const
 {
-    QStringList texts;
-    for (QLabel *l : { m_page->Label23, m_page->Label17, m_page->Label18, m_page->Label19 })
-        texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
-    return texts;
+    return shownTexts({ m_page->Label23, m_page->Label17, m_page->Label18, m_page->Label19 });
 }
 
 void TestMasonryPage::startState()

@@ -43,11 +43,8 @@ void TestPaintingPage::cleanup()
 
 QStringList TestPaintingPage::shownResults() const
 {
-    QStringList texts;
-    for (QLabel *l : { m_page->Label104, m_page->Label69, m_page->Label70, m_page->Label71,
-             m_page->Label72, m_page->Label73, m_page->Label74 })
-        texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
-    return texts;
+    return shownTexts({ m_page->Label104, m_page->Label69, m_page->Label70, m_page->Label71,
+        m_page->Label72, m_page->Label73, m_page->Label74 });
 }
 
 void TestPaintingPage::run(const QString &length, const QString &width, int coats)

@@ -41,11 +41,8 @@ void TestSowingPage::cleanup()
 
 QStringList TestSowingPage::shownResults() const
 {
-    QStringList texts;
-    for (QLabel *l : { m_page->Label54, m_page->Label55, m_page->Label56, m_page->Label57,
-             m_page->Label58, m_page->Label59, m_page->Label45, m_page->Label47 })
-        texts << (l->isVisible() ? l->text() : u"<hidden>"_s);
-    return texts;
+    return shownTexts({ m_page->Label54, m_page->Label55, m_page->Label56, m_page->Label57,
+        m_page->Label58, m_page->Label59, m_page->Label45, m_page->Label47 });
 }
 
 void TestSowingPage::run(int work)
