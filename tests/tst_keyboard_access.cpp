@@ -11,6 +11,7 @@
 #include "calc/underlayer_page.h"
 #include "navigation/section_tree.h"
 #include "test_support.h"
+#include "window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -28,7 +29,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestKeyboardAccess : public QObject {
+class TestKeyboardAccess : public QObject, protected WindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -53,33 +54,16 @@ private:
     void downTo(int node);
     void buildEveryPage();
     void tabTo(QWidget *target);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_previousDir;
-    std::unique_ptr<ErrorRecorder> m_errors;
-    std::unique_ptr<TForm1> m_window;
 };
 
 void TestKeyboardAccess::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_previousDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    m_errors = std::make_unique<ErrorRecorder>();
-    m_window = std::make_unique<TForm1>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    startWindow();
 }
 
 void TestKeyboardAccess::cleanup()
 {
-    m_window.reset();
-    m_errors.reset();
-    QDir::setCurrent(m_previousDir);
-    m_dir.reset();
-    QLocale::setDefault(QLocale::c());
+    stopWindow();
 }
 
 void TestKeyboardAccess::downTo(int node)

@@ -9,6 +9,7 @@
 #include "log/log_file.h"
 #include "navigation/section_tree.h"
 #include "test_support.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -37,7 +38,7 @@ QByteArray readFile(const QString &path)
 }
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, protected WindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -79,36 +80,19 @@ private:
     QStringList log() const { return m_window->calculationLog().lines(); }
     QWidget *currentPage() const { return m_window->PageControl1->currentWidget(); }
     void tick() { m_window->Timer1Timer(); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_previousDir;
-    std::unique_ptr<ErrorRecorder> m_errors;
-    std::unique_ptr<TForm1> m_window;
 };
 
 void TestMainWindow::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     Clock::setSource([] { return kNow; });
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_previousDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
+    startWindow();
     QDir().mkdir(u"data"_s);
-    m_errors = std::make_unique<ErrorRecorder>();
-    m_window = std::make_unique<TForm1>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void TestMainWindow::cleanup()
 {
-    m_window.reset();
-    m_errors.reset();
-    QDir::setCurrent(m_previousDir);
-    m_dir.reset();
+    stopWindow();
     Clock::setSource({});
-    QLocale::setDefault(QLocale::c());
 }
 
 void TestMainWindow::clickAt(QPoint pos)
