@@ -1,111 +1,45 @@
-// The log area: scrolls by whole lines and wraps only the lines it shows.
+// The log area: a read-only plain text box with a Russian context menu.
 #include "app/log_view.h"
 
-#include "log/calculation_log.h"
-
-#include <QPainter>
-#include <QResizeEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScrollBar>
 
-namespace {
-constexpr int kMargin = 4;
-constexpr int kWrap = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-} // namespace
+using namespace Qt::StringLiterals;
 
-LogView::LogView(const CalculationLog &log, QWidget *parent)
-    : QAbstractScrollArea(parent)
-    , m_log(log)
+LogView::LogView(const QStringList &lines, QWidget *parent)
+    : QPlainTextEdit(parent)
 {
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::StrongFocus);
-    viewport()->setBackgroundRole(QPalette::Base);
-    viewport()->setAutoFillBackground(true);
-    verticalScrollBar()->setSingleStep(1);
-    updateScrollRange();
-}
-
-QString LogView::toPlainText() const
-{
-    return m_log.lines().join(u'\n');
-}
-
-int LogView::firstShownLine() const
-{
-    return verticalScrollBar()->value();
-}
-
-int LogView::textWidth() const
-{
-    return std::max(1, viewport()->width() - 2 * kMargin);
-}
-
-int LogView::lineHeight(int line) const
-{
-    if (m_heights.size() < static_cast<size_t>(m_log.lines().size()))
-        m_heights.resize(m_log.lines().size(), 0);
-    int &height = m_heights[line];
-    if (height == 0) {
-        const QString &text = m_log.lines().at(line);
-        const QFontMetrics fm = fontMetrics();
-        height = text.isEmpty() || fm.horizontalAdvance(text) <= textWidth()
-            ? fm.lineSpacing()
-            : fm.boundingRect(QRect(0, 0, textWidth(), 1 << 20), kWrap, text).height();
-    }
-    return height;
-}
-
-void LogView::updateScrollRange()
-{
-    // The last top line at which the end of the log still fills the area: found by walking back
-    // from the last line, so it costs the few lines that fit, however long the log is.
-    const int count = static_cast<int>(m_log.lines().size());
-    const int available = viewport()->height() - 2 * kMargin;
-    int top = count - 1;
-    int used = count > 0 ? lineHeight(top) : 0;
-    while (top > 0) {
-        const int h = lineHeight(top - 1);
-        if (used + h > available)
-            break;
-        used += h;
-        --top;
-    }
-    QScrollBar *bar = verticalScrollBar();
-    bar->setRange(0, std::max(0, top));
-    bar->setPageStep(std::max(1, count - top));
-}
-
-void LogView::lineAppended()
-{
-    updateScrollRange();
+    // Read-only text is selectable by the mouse only; the keyboard selects too, so Shift with the
+    // arrows, Page Up/Down, Home and End work as in any text box.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setUndoRedoEnabled(false);
+    setPlainText(lines.join(u'\n'));
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    viewport()->update();
 }
 
-void LogView::resizeEvent(QResizeEvent *event)
+void LogView::appendLine(const QString &line)
 {
-    QAbstractScrollArea::resizeEvent(event);
-    if (event->size().width() != event->oldSize().width())
-        m_heights.assign(m_heights.size(), 0); // wrapped anew at the new width
-    const bool atEnd = verticalScrollBar()->value() == verticalScrollBar()->maximum();
-    updateScrollRange();
-    if (atEnd)
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    appendPlainText(line);
+    // The newest line comes into view even when the user had scrolled back.
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
-void LogView::paintEvent(QPaintEvent *)
+void LogView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QPainter painter(viewport());
-    painter.setPen(palette().color(QPalette::Text));
-    const QStringList &lines = m_log.lines();
-    int y = kMargin;
-    const QFontMetrics fm = fontMetrics();
-    for (int i = firstShownLine(); i < lines.size() && y < viewport()->height(); ++i) {
-        const int height = lineHeight(i);
-        if (height == fm.lineSpacing()) // one display row: no wrapping to lay out
-            painter.drawText(kMargin, y + fm.ascent(), lines[i]);
-        else
-            painter.drawText(QRect(kMargin, y, textWidth(), height), kWrap, lines[i]);
-        y += height;
-    }
+    // The stock menu would show untranslated Qt texts; the log's menu has the two commands a
+    // read-only text offers.
+    QMenu menu(this);
+    QAction *copy = menu.addAction(u"&Копировать"_s, QKeySequence::Copy, this, &LogView::copy);
+    copy->setObjectName(u"copyAction"_s);
+    copy->setEnabled(textCursor().hasSelection());
+    QAction *all
+        = menu.addAction(u"Выделить &все"_s, QKeySequence::SelectAll, this, &LogView::selectAll);
+    all->setObjectName(u"selectAllAction"_s);
+    all->setEnabled(!document()->isEmpty());
+    menu.exec(event->globalPos());
 }

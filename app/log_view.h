@@ -1,40 +1,19 @@
-// The log area (Memo2): shows the calculation log's lines, read-only, wrapped at the area's
-// width, with a vertical scroll bar.
-//
-// It draws straight from the log's own list of lines and lays out only the lines on screen, so
-// appending a line costs the same at the end of a long day as at its start, and the text is held
-// once, by the log.
+// The log area (Memo2): the calculation log's lines in a read-only text box that wraps at its
+// width and always shows its vertical scroll bar. The user can select with the mouse and the
+// keyboard, copy (Ctrl+C), select all (Ctrl+A) and use the context menu; a screen reader reads
+// the whole text.
 #pragma once
 
-#include <QAbstractScrollArea>
+#include <QPlainTextEdit>
 
-#include <vector>
-
-class CalculationLog;
-
-class LogView : public QAbstractScrollArea {
+class LogView : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit LogView(const CalculationLog &log, QWidget *parent = nullptr);
+    explicit LogView(const QStringList &lines, QWidget *parent = nullptr);
 
-    // The log gained a line at its end: show it (the view scrolls to the last line).
-    void lineAppended();
-
-    // The shown text, lines joined by line feeds.
-    QString toPlainText() const;
-
-    // Index of the first line on screen.
-    int firstShownLine() const;
+    // Shows a line the log gained at its end and scrolls to it.
+    void appendLine(const QString &line);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
-    int textWidth() const;
-    int lineHeight(int line) const; // height of a line wrapped at the area's width
-    void updateScrollRange(); // the last lines fill the area when scrolled to the end
-
-    const CalculationLog &m_log;
-    mutable std::vector<int> m_heights; // wrapped height per line at the current width, 0: unknown
+    void contextMenuEvent(QContextMenuEvent *event) override;
 };

@@ -53,11 +53,13 @@ TForm1::TForm1(QWidget *parent)
     buildActions();
     setCentralWidget(buildClientArea());
 
+    // A panel's accessible name is the text it shows (a label's own name), so a screen reader
+    // hears the greeting, the current node and the time; the caption is the description.
     StatusPanel0 = new QLabel;
     StatusPanel0->setFixedWidth(500);
-    StatusPanel0->setAccessibleName(u"Текущий расчет"_s);
+    StatusPanel0->setAccessibleDescription(u"Текущий расчет"_s);
     StatusPanel1 = new QLabel;
-    StatusPanel1->setAccessibleName(u"Текущее время"_s);
+    StatusPanel1->setAccessibleDescription(u"Текущее время"_s);
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1, 1);
     statusBar()->setSizeGripEnabled(true);
@@ -162,11 +164,11 @@ QWidget *TForm1::buildClientArea()
     NAME_WIDGET(PageControl1);
     m_home = static_cast<HomePage *>(page(Page::Home));
 
-    Memo2 = new LogView(m_log, regions);
+    Memo2 = new LogView(m_log.lines(), regions);
     Memo2->setGeometry(kLogRect);
     Memo2->setAccessibleName(u"История расчетов"_s);
     NAME_WIDGET(Memo2);
-    m_log.setView([this](const QString &) { Memo2->lineAppended(); });
+    m_log.setView([this](const QString &line) { Memo2->appendLine(line); });
 
     setTabOrder(TreeView1, PageControl1);
     connect(

@@ -1,4 +1,5 @@
-// A long day in the log: 100 000 typical lines appended to the real log area one at a time, as
+// A long log: 20 000 typical lines (ten heavy days of work; another count as the argument)
+// appended to the real log area one at a time, as
 // the routines append them (the event loop runs between routines, here after every 8 lines),
 // then saved through the real writer. Prints the time per append, the longest append, the
 // longest routine-sized block including the repaint, the save time and the memory growth.
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 long rssKb()
@@ -43,7 +45,7 @@ int main(int argc, char **argv)
         QStringLiteral("Перемещение: Кирпичная кладка 2,0 кирпича  (480 мм.)"),
         QStringLiteral("Произведен расчет: Устройство булыжного подстилающего слоя"),
     };
-    constexpr int kLines = 100000;
+    const int kLines = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
     const long rssBefore = rssKb();
     qint64 longestAppend = 0;
     qint64 longestBlock = 0;

@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +28,19 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(text);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus mark: the style's dotted frame around the link's text.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -79,10 +94,10 @@ FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
     classes = kinds.buttons;
 
     auto *materials = new QGroupBox(u"Материалы"_s, this);
-    materials->setToolTip(
+    materials->setToolTip(wrappedToolTip(
         u"Бетон: объем фундамента с потерями при укладке 1,5 % (нормы расхода для монолитного "
         u"бетона).\nОпалубка считается по площади боковых граней: щиты - вся площадь; доски, "
-        u"гвозди, проволока и смазка - типовые производственные показатели на 1 м2 опалубки."_s);
+        u"гвозди, проволока и смазка - типовые производственные показатели на 1 м2 опалубки."_s));
     auto *matGrid = new QGridLayout(materials);
     matGrid->setColumnStretch(1, 1);
     Label30 = new QLabel;

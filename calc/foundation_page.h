@@ -23,6 +23,7 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override; // with a focus mark while it has the focus
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };

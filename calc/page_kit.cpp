@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +42,8 @@ QString ResultRow::line() const
 ResultRow addResultRow(QGridLayout *grid, int row, const QString &caption, QLabel *value)
 {
     auto *captionLabel = new QLabel(caption);
+    if (grid->horizontalSpacing() < kCaptionGap)
+        grid->setHorizontalSpacing(kCaptionGap);
     value->setVisible(false);
     value->setAccessibleDescription(caption);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -56,6 +59,26 @@ void addInputRow(QGridLayout *grid, int row, const QString &caption, QLineEdit *
     field->setAccessibleName(caption);
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
+}
+
+QString wrappedToolTip(const QString &text, int width)
+{
+    const QFontMetrics fm(QToolTip::font());
+    QStringList lines;
+    for (const QString &paragraph : text.split(u'\n')) {
+        QString line;
+        for (const QString &word : paragraph.split(u' ')) {
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && fm.horizontalAdvance(longer) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    return lines.join(u'\n');
 }
 
 QLabel *boldLabel(const QString &text, QWidget *parent)

@@ -41,11 +41,19 @@ struct ResultRow {
     QString line() const;
 };
 
+// The least room between a result caption and its value.
+constexpr int kCaptionGap = 12;
+
 // Adds a result row to the grid at `row`; the result label becomes accessible by its caption.
+// The grid keeps at least kCaptionGap between its columns.
 ResultRow addResultRow(QGridLayout *grid, int row, const QString &caption, QLabel *value);
 
 // Adds "caption | field" to the grid; the caption is the field's buddy.
 void addInputRow(QGridLayout *grid, int row, const QString &caption, QLineEdit *field);
+
+// A tooltip text broken into lines no wider than `width` pixels in the tooltip font; its own
+// line breaks stay.
+QString wrappedToolTip(const QString &text, int width = 400);
 
 // A bold heading without a field.
 QLabel *boldLabel(const QString &text, QWidget *parent = nullptr);

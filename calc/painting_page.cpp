@@ -46,7 +46,7 @@ PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
     const QString normsTip = u"Нормы расхода на 100 м2 окрашиваемой поверхности "
                              u"(окраска металла железным суриком)"_s;
     auto *oiling = new QGroupBox(u"Материалы для проолифки"_s, this);
-    oiling->setToolTip(normsTip);
+    oiling->setToolTip(wrappedToolTip(normsTip));
     auto *oilingGrid = new QGridLayout(oiling);
     Label69 = new QLabel;
     Label70 = new QLabel;
@@ -54,7 +54,7 @@ PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
     m_paints = addResultRow(oilingGrid, 1, u"Краски тертые, кг"_s, Label70);
 
     auto *painting = new QGroupBox(u"Материалы для окраски"_s, this);
-    painting->setToolTip(normsTip);
+    painting->setToolTip(wrappedToolTip(normsTip));
     auto *paintingGrid = new QGridLayout(painting);
     Label71 = new QLabel;
     Label72 = new QLabel;

@@ -32,9 +32,9 @@ SowingPage::SowingPage(CalculationLog &log, QWidget *parent)
     works = kinds.buttons;
 
     auto *materials = new QGroupBox(u"Материалы"_s, this);
-    materials->setToolTip(
+    materials->setToolTip(wrappedToolTip(
         u"Расход на 1 м2 участка. Посев вручную: семена 20 кг на 1000 м2 (государственная "
-        u"норма).\nПосев механизмами и гидропосев: типовые производственные показатели."_s);
+        u"норма).\nПосев механизмами и гидропосев: типовые производственные показатели."_s));
     auto *matGrid = new QGridLayout(materials);
     matGrid->setColumnStretch(1, 1);
     Label54 = new QLabel;

@@ -4,6 +4,7 @@
 #include "navigation/section_nodes.h"
 #include "resources/pictures.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -36,6 +37,32 @@ SectionTree::SectionTree(QWidget *parent)
         m_nodes.append(item);
     }
     connect(this, &QTreeWidget::itemSelectionChanged, this, &SectionTree::onSelectionChanged);
+    updateHighlight();
+}
+
+void SectionTree::updateHighlight()
+{
+    const QPalette standard = QApplication::palette(this);
+    QPalette p = palette();
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        p.setColor(group, QPalette::Highlight,
+            standard.color(group, hasFocus() ? QPalette::Highlight : QPalette::Base));
+        p.setColor(group, QPalette::HighlightedText,
+            standard.color(group, hasFocus() ? QPalette::HighlightedText : QPalette::Text));
+    }
+    setPalette(p);
+}
+
+void SectionTree::focusInEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusInEvent(event);
+    updateHighlight();
+}
+
+void SectionTree::focusOutEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusOutEvent(event);
+    updateHighlight();
 }
 
 int SectionTree::selectedIndex() const

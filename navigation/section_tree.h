@@ -36,9 +36,14 @@ protected:
     bool viewportEvent(QEvent *event) override;
     void drawBranches(
         QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void onSelectionChanged();
+    // The selection highlight shows only while the tree has the keyboard focus; the open book
+    // marks the selected node at all times.
+    void updateHighlight();
 
     QList<QTreeWidgetItem *> m_nodes;
     QIcon m_closedBook;

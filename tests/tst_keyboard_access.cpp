@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -46,6 +47,9 @@ private slots:
     void focusStaysAfterTheErrorBox();
     void everyInteractiveWidgetHasAName();
     void resultLabelsSpeakTheirTextAndCaption();
+    void resultCaptionsStandApartFromValues();
+    void toolTipsAreWrapped();
+    void volumeLinkShowsFocus();
 
 private:
     QWidget *focus() const { return QApplication::focusWidget(); }
@@ -278,6 +282,56 @@ void TestKeyboardAccess::resultLabelsSpeakTheirTextAndCaption()
         if (label->isVisible())
             QCOMPARE(a->text(QAccessible::Name), label->text());
     }
+}
+
+void TestKeyboardAccess::resultCaptionsStandApartFromValues()
+{
+    buildEveryPage();
+    int checked = 0;
+    for (int p = 0; p < kPageCount; ++p) {
+        if (static_cast<Page>(p) == Page::Section || static_cast<Page>(p) == Page::Underlayer)
+            continue; // their labels stand at fixed points of their own
+        QWidget *page = m_window->page(static_cast<Page>(p));
+        m_window->PageControl1->setCurrentWidget(page);
+        const QList<QLabel *> labels = page->findChildren<QLabel *>();
+        for (QLabel *value : labels) {
+            if (!value->accessibleDescription().isEmpty())
+                value->show();
+        }
+        QApplication::processEvents();
+        for (QLabel *value : labels) {
+            const QString caption = value->accessibleDescription();
+            if (caption.isEmpty())
+                continue;
+            for (QLabel *c : labels) {
+                if (c->text() != caption || c->parentWidget() != value->parentWidget())
+                    continue;
+                const int textEnd = c->x() + c->fontMetrics().horizontalAdvance(c->text());
+                QVERIFY2(value->x() - textEnd >= 12, qPrintable(caption));
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked >= 18);
+}
+
+void TestKeyboardAccess::toolTipsAreWrapped()
+{
+    buildEveryPage();
+    const QFontMetrics fm(QToolTip::font());
+    for (QWidget *w : m_window->findChildren<QWidget *>()) {
+        for (const QString &line : w->toolTip().split(u'\n'))
+            QVERIFY2(fm.horizontalAdvance(line) <= 400, qPrintable(line));
+    }
+}
+
+void TestKeyboardAccess::volumeLinkShowsFocus()
+{
+    QLabel *link = m_window->TabSheet2()->Label36;
+    downTo(7); // the foundation node
+    const QImage plain = link->grab().toImage();
+    tabTo(link);
+    QVERIFY(link->grab().toImage() != plain);
 }
 
 QTEST_MAIN(TestKeyboardAccess)

@@ -11,15 +11,21 @@
 #include "test_support.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -73,6 +79,11 @@ private slots:
     void sessionEndSavesHistory();
     void photographsDecode();
     void logAreaFollowsItsLastLine();
+    void logAreaReadByScreenReader();
+    void logAreaCopiesSelection();
+    void logAreaContextMenu();
+    void statusPanelsNameWhatTheyShow();
+    void selectionHighlightOnlyWithFocus();
 
 private:
     void clickNode(int index);
@@ -547,21 +558,104 @@ void TestMainWindow::photographsDecode()
 void TestMainWindow::logAreaFollowsItsLastLine()
 {
     LogView *view = m_window->Memo2;
-    QCOMPARE(view->firstShownLine(), 0);
+    QScrollBar *bar = view->verticalScrollBar();
     for (int i = 0; i < 30; ++i)
         m_window->calculationLog().append(u"Строка %1"_s.arg(i));
-    // The area (49 pixels) shows the last lines: the first shown is near the end, not the start.
-    const int first = view->firstShownLine();
-    QVERIFY(first > 25 && first < 31);
-    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
-    // A line wider than the area wraps, so fewer lines fit.
-    m_window->calculationLog().append(QString(60, u'ж') + u' ' + QString(60, u'ж'));
-    QCOMPARE(view->firstShownLine(), 31);
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+    // The last line is on screen, the first is not.
+    const QTextBlock last = view->document()->lastBlock();
+    QCOMPARE(last.text(), u"Строка 29"_s);
+    QVERIFY(view->cursorForPosition(QPoint(4, 4)).blockNumber() > 20);
     // Scrolled back, a new line brings the view to the end again.
-    view->verticalScrollBar()->setValue(0);
-    m_window->calculationLog().append(u"Ещё строка"_s);
-    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
-    QCOMPARE(view->toPlainText().split(u'\n').size(), 33);
+    bar->setValue(0);
+    m_window->calculationLog().append(QString(60, u'ж') + u' ' + QString(60, u'ж'));
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(view->toPlainText(), log().join(u'\n'));
+}
+
+void TestMainWindow::logAreaReadByScreenReader()
+{
+    m_window->calculationLog().append(u"Выбрано:  Главная страница"_s);
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(m_window->Memo2);
+    QVERIFY(area);
+    QCOMPARE(area->text(QAccessible::Name), u"История расчетов"_s);
+    QAccessibleTextInterface *text = area->textInterface();
+    QVERIFY(text);
+    const QString shown = log().join(u'\n');
+    QCOMPARE(text->characterCount(), shown.size());
+    QCOMPARE(text->text(0, text->characterCount()), shown);
+}
+
+void TestMainWindow::logAreaCopiesSelection()
+{
+    m_window->calculationLog().append(u"Итоги произведенного расчета:"_s);
+    QGuiApplication::clipboard()->clear();
+    LogView *view = m_window->Memo2;
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), log().join(u'\n'));
+    // The keyboard selects too: Home, then Shift+End takes the first line alone.
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), log().first());
+    // The text stays what it was: the area is read-only.
+    QTest::keyClicks(view, u"abc"_s);
+    QTest::keyClick(view, Qt::Key_Delete);
+    QCOMPARE(view->toPlainText(), log().join(u'\n'));
+}
+
+void TestMainWindow::logAreaContextMenu()
+{
+    LogView *view = m_window->Memo2;
+    QStringList texts;
+    QTimer::singleShot(0, this, [&] {
+        QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *a : menu->actions())
+            texts << a->text() + (a->isEnabled() ? u""_s : u" (off)"_s);
+        menu->findChild<QAction *>(u"selectAllAction"_s)->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(
+        QContextMenuEvent::Mouse, QPoint(10, 10), view->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(view->viewport(), &event);
+    QCOMPARE(texts, (QStringList { u"&Копировать (off)"_s, u"Выделить &все"_s }));
+    QCOMPARE(view->textCursor().selectedText(), log().join(QChar::ParagraphSeparator));
+}
+
+void TestMainWindow::statusPanelsNameWhatTheyShow()
+{
+    QAccessibleInterface *panel0 = QAccessible::queryAccessibleInterface(m_window->StatusPanel0);
+    QAccessibleInterface *panel1 = QAccessible::queryAccessibleInterface(m_window->StatusPanel1);
+    QCOMPARE(panel0->text(QAccessible::Name), kGreeting);
+    QCOMPARE(panel0->text(QAccessible::Description), u"Текущий расчет"_s);
+    QCOMPARE(panel1->text(QAccessible::Description), u"Текущее время"_s);
+    clickNode(3);
+    QCOMPARE(panel0->text(QAccessible::Name), m_window->StatusPanel0->text());
+    QCOMPARE(panel0->text(QAccessible::Name), u"Текущий расчет: "_s + nodeText(3));
+    tick();
+    QCOMPARE(panel1->text(QAccessible::Name), u"Текущее время: 14:05:09"_s);
+}
+
+void TestMainWindow::selectionHighlightOnlyWithFocus()
+{
+    clickNode(3);
+    SectionTree *tree = m_window->TreeView1;
+    const QRect row = tree->visualItemRect(tree->node(3));
+    const QPoint probe(row.right() - 2, row.center().y()); // right of the text
+    const auto colourAt = [&] { return tree->viewport()->grab().toImage().pixelColor(probe); };
+    const QColor base = QApplication::palette(tree).color(QPalette::Active, QPalette::Base);
+    // Fusion draws the highlight as a light gradient; without the focus it is the plain base.
+    QVERIFY(tree->hasFocus());
+    QVERIFY(colourAt() != base);
+    m_window->Memo2->setFocus();
+    QCOMPARE(colourAt(), base);
+    QVERIFY(tree->node(3)->icon(0).cacheKey() != tree->node(4)->icon(0).cacheKey());
+    tree->setFocus();
+    QVERIFY(colourAt() != base);
 }
 
 QTEST_MAIN(TestMainWindow)
