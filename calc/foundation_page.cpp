@@ -171,10 +171,13 @@ void FoundationPage::BitBtn2Click()
     const Extended length = ReadNumber(Edit8->text());
     const Extended width = ReadNumber(Edit9->text());
     const Extended height = ReadNumber(Edit10->text());
-    const FoundationResult r = computeFoundation(length, width, height);
-    if (!volumeFitsClass(r.volume, chosen))
+    // The class is checked on the volume alone, before any material quantity is stored (a
+    // huge volume outside the class is that error, not an overflow of its concrete).
+    const double volume = foundationVolume(length, width, height);
+    if (!volumeFitsClass(volume, chosen))
         throw AppError(u"Объем фундамента %1 м3 не соответствует выбранному виду работ"_s.arg(
-            FormatResult(r.volume, 4)));
+            FormatResult(volume, 4)));
+    const FoundationResult r = computeFoundation(length, width, height);
 
     for (int i = 0; i < kFoundationMaterials; ++i)
         m_rows[i].value->setText(FormatResult(r.materials[i], 4));

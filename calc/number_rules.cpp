@@ -5,7 +5,10 @@
 
 #include <QLocale>
 
+#include <mpfr.h>
+
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -77,16 +80,45 @@ ScannedNumber scan(const QString &text, QChar separator)
     return n;
 }
 
-Extended powerOfTen(long long n)
+// 10^n for 0 <= n <= 27: exact in extended (5^27 < 2^64), so one multiplication or division by
+// it rounds once, correctly.
+constexpr Extended exactPowerOfTen(int n)
 {
-    // Exact up to 10^27; beyond that the library's correctly scaled power.
     Extended result = 1;
-    if (n <= 27) {
-        for (long long k = 0; k < n; ++k)
-            result *= 10;
-        return result;
-    }
-    return std::pow(Extended(10), Extended(n));
+    for (int k = 0; k < n; ++k)
+        result *= 10;
+    return result;
+}
+constexpr int kExactPowers = 28;
+constexpr auto kPowersOfTen = [] {
+    std::array<Extended, kExactPowers> table {};
+    for (int n = 0; n < kExactPowers; ++n)
+        table[n] = exactPowerOfTen(n);
+    return table;
+}();
+
+// The extended value nearest to digits x 10^scale, rounded once, half to even, with subnormals
+// below 2^-16382 and 0 only below half the smallest subnormal. GNU MPFR reads the decimal text
+// exactly; its exponent range is set to the extended format's for the one conversion. Returns
+// infinity when the nearest value lies beyond the extended range.
+Extended nearestExtended(const QString &digits, long long scale)
+{
+    const QByteArray text = digits.toLatin1() + 'e' + QByteArray::number(scale);
+    const mpfr_exp_t savedMin = mpfr_get_emin();
+    const mpfr_exp_t savedMax = mpfr_get_emax();
+    // MPFR writes x = m * 2^e with 1/2 <= m < 1: the smallest subnormal 2^-16445 has e = -16444,
+    // and every finite extended value has e <= 16384.
+    mpfr_set_emin(-16444);
+    mpfr_set_emax(16384);
+    mpfr_t x;
+    mpfr_init2(x, std::numeric_limits<Extended>::digits);
+    const int inexact = mpfr_strtofr(x, text.constData(), nullptr, 10, MPFR_RNDN);
+    mpfr_subnormalize(x, inexact, MPFR_RNDN);
+    const Extended value = mpfr_get_ld(x, MPFR_RNDN);
+    mpfr_clear(x);
+    mpfr_set_emin(savedMin);
+    mpfr_set_emax(savedMax);
+    return value;
 }
 
 } // namespace
@@ -97,22 +129,27 @@ Extended ReadNumber(const QString &text, QChar separator)
     if (!n.valid)
         throw EConvertError(text);
 
-    // The integer is built digit by digit as value x 10 + digit, then scaled once.
-    Extended value = 0;
-    for (QChar digit : n.mantissaDigits) {
-        value = value * 10 + digit.digitValue();
-        if (std::isinf(value))
-            throw EConvertError(text);
+    qsizetype first = 0; // leading zeros carry no value
+    while (first < n.mantissaDigits.size() && n.mantissaDigits[first] == u'0')
+        ++first;
+    const qsizetype significant = n.mantissaDigits.size() - first;
+    if (significant == 0)
+        return n.negative ? -Extended(0) : Extended(0);
+
+    const long long scale = static_cast<long long>(n.exponent) - n.fractionDigits;
+    Extended value;
+    if (significant <= 19 && scale > -kExactPowers && scale < kExactPowers) {
+        // The common short text: the integer (below 10^19 < 2^64) and the power are exact, so
+        // the one multiplication or division rounds correctly.
+        Extended integer = 0;
+        for (qsizetype i = first; i < n.mantissaDigits.size(); ++i)
+            integer = integer * 10 + n.mantissaDigits[i].digitValue();
+        value = scale >= 0 ? integer * kPowersOfTen[scale] : integer / kPowersOfTen[-scale];
+    } else {
+        value = nearestExtended(n.mantissaDigits.mid(first), scale);
     }
-    if (value != 0) {
-        const long long scale = static_cast<long long>(n.exponent) - n.fractionDigits;
-        if (scale > 0)
-            value *= powerOfTen(scale);
-        else if (scale < 0)
-            value /= powerOfTen(-scale);
-        if (!std::isfinite(value))
-            throw EConvertError(text);
-    }
+    if (!std::isfinite(value))
+        throw EConvertError(text);
     return n.negative ? -value : value;
 }
 

@@ -158,6 +158,17 @@ void TestFoundationPage::volumeOutsideTheClass()
     clickRadio(m_page->classes->button(1));
     QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
     QCOMPARE(shownResults().first(), u"4,06"_s);
+    // A volume whose concrete would overflow: outside the class, the class error comes first;
+    // inside it, the overflow.
+    m_errors->messages.clear();
+    enter(u"1E154"_s, u"1E154"_s, u"1,78"_s);
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_errors->messages,
+        QStringList { u"Объем фундамента 1,78E308 м3 не соответствует выбранному виду работ."_s });
+    clickRadio(m_page->classes->button(4));
+    QTest::mouseClick(m_page->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_errors->messages.last(), u"Floating point overflow."_s);
+    QCOMPARE(shownResults().first(), u"4,06"_s);
 }
 
 void TestFoundationPage::calculateTwice()
