@@ -71,8 +71,11 @@ TForm1::TForm1(QWidget *parent)
     Timer1->start();
     NAME_WIDGET(Timer1);
 
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-        [this](QSessionManager &) { commitData(); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
+        // A history that cannot be saved stops the logout where the session manager lets it.
+        if (!commitData())
+            manager.cancel();
+    });
 
     const int chrome = menuBar()->sizeHint().height() + ToolBar1->sizeHint().height()
         + statusBar()->sizeHint().height();
@@ -312,18 +315,40 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TForm1::FormClose()
+QString TForm1::closingLine() const
 {
-    m_log.append(u"Текущая история расчетов сохранена. Дата "_s + m_currentDateText
-        + u" время сохранения: "_s + m_currentTimeText);
-    writeLogFile(closingLogPath(), logFileBytes(m_log.text()));
+    return u"Текущая история расчетов сохранена. Дата "_s + m_currentDateText
+        + u" время сохранения: "_s + m_currentTimeText;
 }
 
-void TForm1::commitData()
+void TForm1::FormClose()
 {
-    // Logging off or shutting down ends the program without a close event; the history would
-    // be lost, so it is saved as a close saves it.
-    runGuarded([this] { FormClose(); });
+    m_log.append(closingLine());
+    writeLogFile(closingLogPath(), logFileBytes(m_log.text()));
+    m_historySaved = true;
+}
+
+bool TForm1::commitData()
+{
+    // The desktop session asks for the data: the history is saved as it stands, without a
+    // closing line (a checkpoint may go on; the end of the session closes the window, which
+    // appends the closing line and saves again).
+    return runGuarded([this] { writeLogFile(closingLogPath(), logFileBytes(m_log.text())); });
+}
+
+void TForm1::saveHistoryAtExit() noexcept
+{
+    // The program is ending without a close (its display is gone): the history goes to its file
+    // with the closing line, and nothing on screen is touched.
+    if (m_historySaved)
+        return;
+    try {
+        writeLogFile(
+            closingLogPath(), logFileBytes(m_log.text() + closingLine() + QStringLiteral("\r\n")));
+        m_historySaved = true;
+    } catch (...) {
+        // Nobody is left to tell.
+    }
 }
 
 void TForm1::ToolButton4Click()
@@ -333,7 +358,7 @@ void TForm1::ToolButton4Click()
     m_log.append(u"Сохранение по запросу.История расчетов сохранена. Дата "_s + date
         + u" время сохранения: "_s + m_currentTimeText);
     writeLogFile(datedLogPath(date), logFileBytes(m_log.text()));
-    m_log.append(u"Файл создан и сохранен в папке data/"_s + date + u".txt"_s);
+    m_log.append(u"Файл создан и сохранен в папке "_s + datedLogPath(date));
     m_log.append(u"Узнаете об обновлении на сайте "_s + siteAddress());
 }
 

@@ -51,7 +51,12 @@ public:
     void ToolButton8Click(); // Back
     void ToolButton9Click(); // Forward
     void N4Click(); // About
-    void commitData(); // the desktop session ends: save the history as a close would
+    // The desktop session asks for the data (a logout or a checkpoint): saves the history as it
+    // stands to data/history.txt; false (the error reported) when the save failed.
+    bool commitData();
+    // The program ends without a close (the display was lost): writes the history with a
+    // closing line, touching no widget; does nothing once a close has saved it.
+    void saveHistoryAtExit() noexcept;
 
     CalculationLog &calculationLog() { return m_log; }
     const QString &currentTimeText() const { return m_currentTimeText; }
@@ -92,6 +97,7 @@ private:
     QWidget *buildClientArea();
     QWidget *buildPage(Page which);
     void routeSelected(RouteCause cause);
+    QString closingLine() const;
     void step(int delta);
 
     CalculationLog m_log;
@@ -100,4 +106,5 @@ private:
     QString m_currentTimeText;
     QString m_currentDateText;
     bool m_shown = false;
+    bool m_historySaved = false; // a close has written data/history.txt
 };

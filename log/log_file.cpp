@@ -4,14 +4,17 @@
 #include "calc/errors.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -55,7 +58,12 @@ QByteArray logFileBytes(const QString &logText)
 
 QString datedLogPath(const QString &currentDateText)
 {
-    return u"data/"_s + currentDateText + u".txt"_s;
+    QString name = currentDateText;
+    for (QChar &c : name) {
+        if (c < u' ' || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'-';
+    }
+    return u"data/"_s + name + u".txt"_s;
 }
 
 QString closingLogPath()
@@ -72,15 +80,17 @@ public:
         : m_path(std::move(path))
     {
         m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        m_error = m_fd < 0 ? errno : 0;
     }
     ~TemporaryFile()
     {
         if (m_fd >= 0)
             ::close(m_fd);
-        if (!m_kept)
+        if (m_error == 0 && !m_kept) // only a file this object made
             ::unlink(m_path.constData());
     }
     int fd() const { return m_fd; }
+    int openError() const { return m_error; } // the error code of a failed creation
     // Closes the file; returns the error code of a failed close, 0 on success.
     int close()
     {
@@ -94,6 +104,7 @@ public:
 private:
     QByteArray m_path;
     int m_fd = -1;
+    int m_error = 0;
     bool m_kept = false;
 };
 
@@ -114,6 +125,61 @@ int writeAll(int fd, const QByteArray &bytes)
     return 0;
 }
 
+// The folder part of a path, "." for a bare name.
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// Removes what saves of earlier runs left behind when they were killed mid-write: our own
+// temporary files of this target whose process no longer exists.
+void removeStaleTemporaries(const QByteArray &target)
+{
+    const QByteArray folder = folderOf(target);
+    const QByteArray prefix = target.mid(target.lastIndexOf('/') + 1) + ".tmp-";
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix))
+            continue;
+        bool ok = false;
+        const pid_t pid = name.mid(prefix.size()).split('-').front().toInt(&ok);
+        if (ok && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(dir), name.constData(), 0);
+    }
+    ::closedir(dir);
+}
+
+// Flushes the folder's entry list, so that a rename survives a power cut. A file system that
+// cannot sync a folder still holds the file; that is not a failed save.
+void syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// The fallback where no temporary file can be made beside the target (a read-only folder)
+// but the target itself may be written: it is truncated and rewritten in place.
+void rewriteInPlace(const QByteArray &target, const QByteArray &bytes)
+{
+    const int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0)
+        throw EInOutError(errno);
+    int error = writeAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0)
+        error = errno; // the close's failure is the one reported
+    if (error != 0)
+        throw EInOutError(error);
+}
+
 } // namespace
 
 void writeLogFile(const QString &path, const QByteArray &bytes)
@@ -123,24 +189,40 @@ void writeLogFile(const QString &path, const QByteArray &bytes)
     // An existing file that may not be written is refused, as the rename would not ask.
     struct stat existing { };
     const bool exists = ::stat(target.constData(), &existing) == 0;
-    if (exists && S_ISREG(existing.st_mode) && ::access(target.constData(), W_OK) != 0)
+    const bool existingFile = exists && S_ISREG(existing.st_mode);
+    if (existingFile && ::access(target.constData(), W_OK) != 0)
         throw EInOutError(errno);
 
-    static std::atomic<unsigned> counter { 0 };
-    TemporaryFile temp(
-        target + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(counter++));
-    if (temp.fd() < 0)
-        throw EInOutError(errno);
-    if (exists && S_ISREG(existing.st_mode))
-        ::fchmod(temp.fd(), existing.st_mode & 07777);
+    removeStaleTemporaries(target);
+    // The name holds our process number (so later runs know whose it is) and a random part; it
+    // is created exclusively, and a name that happens to exist is replaced by another.
+    const QByteArray stem = target + ".tmp-" + QByteArray::number(::getpid()) + '-';
+    std::unique_ptr<TemporaryFile> temp;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = std::make_unique<TemporaryFile>(
+            stem + QByteArray::number(QRandomGenerator::global()->generate(), 16));
+        if (temp->openError() != EEXIST)
+            break;
+    }
+    if (const int error = temp->openError()) {
+        if (existingFile && (error == EACCES || error == EROFS || error == EPERM)) {
+            temp.reset();
+            rewriteInPlace(target, bytes);
+            return;
+        }
+        throw EInOutError(error);
+    }
+    if (existingFile)
+        ::fchmod(temp->fd(), existing.st_mode & 07777);
 
-    if (const int error = writeAll(temp.fd(), bytes))
+    if (const int error = writeAll(temp->fd(), bytes))
         throw EInOutError(error);
-    if (::fsync(temp.fd()) != 0)
+    if (::fsync(temp->fd()) != 0)
         throw EInOutError(errno);
-    if (const int error = temp.close())
+    if (const int error = temp->close())
         throw EInOutError(error);
-    if (::rename(temp.path().constData(), target.constData()) != 0)
+    if (::rename(temp->path().constData(), target.constData()) != 0)
         throw EInOutError(errno);
-    temp.keep();
+    temp->keep();
+    syncFolder(folderOf(target));
 }

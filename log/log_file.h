@@ -13,8 +13,12 @@ QByteArray logFileBytes(const QString &logText);
 
 // Writes the bytes to the path (relative to the working directory) as a whole: a complete
 // temporary file beside the target is flushed to disk and then takes the target's place, so a
-// failed save leaves any earlier file as it was. Throws EInOutError with the system's error code.
+// failed save leaves any earlier file as it was. Where no file can be made in the folder but
+// the target may be written, the target is rewritten in place. Leftover temporary files of
+// killed earlier runs are removed. Throws EInOutError with the system's error code.
 void writeLogFile(const QString &path, const QByteArray &bytes);
 
-QString datedLogPath(const QString &currentDateText); // "data/" + date + ".txt"
+// "data/" + date + ".txt"; a character that cannot stand in a file name (a "/" of a short date
+// format, say) becomes "-".
+QString datedLogPath(const QString &currentDateText);
 QString closingLogPath(); // "data/history.txt"

@@ -4,12 +4,17 @@
 #include "log/log_file.h"
 
 #include <QDir>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -52,6 +57,10 @@ private slots:
     void failures_data();
     void failures();
     void failedWriteKeepsTheEarlierFile();
+    void datedNamesStayInTheFolder_data();
+    void datedNamesStayInTheFolder();
+    void staleTemporariesAreRemoved();
+    void readOnlyFolderRewritesInPlace();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -125,7 +134,7 @@ void TestLogFile::failures_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
     QTest::newRow("no data folder") << QString() << u"data/history.txt"_s << u"Invalid filename"_s;
-    QTest::newRow("date with slashes")
+    QTest::newRow("slashes in the path")
         << u"data/"_s << u"data/12/11/26.txt"_s << u"Invalid filename"_s;
     QTest::newRow("data is a plain file")
         << u"data"_s << u"data/history.txt"_s << u"Invalid filename"_s;
@@ -172,6 +181,80 @@ void TestLogFile::failedWriteKeepsTheEarlierFile()
     QCOMPARE(code, EFBIG);
     QCOMPARE(EInOutError(code).message(), u"I/O error %1"_s.arg(EFBIG));
     QCOMPARE(readFile(u"data/history.txt"_s), earlier);
+    QCOMPARE(
+        QDir(u"data"_s).entryList(QDir::Files | QDir::Hidden), QStringList { u"history.txt"_s });
+}
+
+void TestLogFile::datedNamesStayInTheFolder_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("Russian") << u"11.12.2026"_s << u"data/11.12.2026.txt"_s;
+    QTest::newRow("en_US") << u"12/11/26"_s << u"data/12-11-26.txt"_s;
+    QTest::newRow("ISO") << u"2026-12-11"_s << u"data/2026-12-11.txt"_s;
+    QTest::newRow("backslash and colon") << u"11\\12:26"_s << u"data/11-12-26.txt"_s;
+    QTest::newRow("first second") << QString() << u"data/.txt"_s;
+}
+
+void TestLogFile::datedNamesStayInTheFolder()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, path);
+    QCOMPARE(datedLogPath(date), path);
+    QDir().mkdir(u"data"_s);
+    writeLogFile(datedLogPath(date), "text\r\n\r\n");
+    QCOMPARE(readFile(path), QByteArray("text\r\n\r\n"));
+}
+
+void TestLogFile::staleTemporariesAreRemoved()
+{
+    QDir().mkdir(u"data"_s);
+    // A process that has ended: its number names nobody now.
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    QVERIFY(child > 0);
+    waitpid(child, nullptr, 0);
+    const QString dead = u"data/history.txt.tmp-%1-0"_s.arg(child);
+    const QString ours = u"data/history.txt.tmp-%1-0"_s.arg(getpid()); // the old fixed name
+    const QString living = u"data/history.txt.tmp-1-0"_s; // pid 1 lives
+    const QString other = u"data/11.12.2026.txt.tmp-%1-0"_s.arg(child); // another file's
+    for (const QString &leftover : { dead, ours, living, other })
+        writeFile(leftover, QByteArray(2000, 'z'));
+    writeLogFile(closingLogPath(), "text\r\n\r\n");
+    QCOMPARE(readFile(u"data/history.txt"_s), QByteArray("text\r\n\r\n"));
+    QVERIFY(!QFile::exists(dead));
+    QVERIFY(QFile::exists(ours)); // a live process's file is never touched
+    QVERIFY(QFile::exists(living));
+    QVERIFY(QFile::exists(other));
+}
+
+void TestLogFile::readOnlyFolderRewritesInPlace()
+{
+    // data/ may not be written, data/history.txt may. Root ignores permissions, so the save
+    // runs in a child that has given them up.
+    QVERIFY(QFile::setPermissions(m_dir->path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+            | QFile::ExeOther));
+    QDir().mkdir(u"data"_s);
+    writeFile(u"data/history.txt"_s, QByteArray(5000, 'x'));
+    const uid_t user = getuid() == 0 ? 65534 : getuid();
+    if (getuid() == 0)
+        QCOMPARE(chown("data/history.txt", user, static_cast<gid_t>(-1)), 0);
+    QCOMPARE(chmod("data", 0555), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0))
+            _exit(3);
+        if (access("data", W_OK) == 0)
+            _exit(4); // the folder would be writable: no fallback to see
+        _exit(std::min(errorOf([] { writeLogFile(closingLogPath(), "new\r\n\r\n"); }), 100));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    chmod("data", 0755);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readFile(u"data/history.txt"_s), QByteArray("new\r\n\r\n"));
     QCOMPARE(
         QDir(u"data"_s).entryList(QDir::Files | QDir::Hidden), QStringList { u"history.txt"_s });
 }

@@ -7,6 +7,7 @@ packages=(
     fonts-liberation2
     clang libclang-rt-14-dev clang-format
     desktop-file-utils appstream dpkg-dev
+    xvfb python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build --parallel "$(nproc)" --target kladomer
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
+cmake --build build-release --parallel "$(nproc)" --target kladomer
 mkdir -p run/data
-cd run && exec ../build/kladomer
+cd run && exec ../build-release/kladomer

@@ -29,6 +29,14 @@ desktop-file-validate "$staging/usr/share/applications/ru.kladomer2.kladomer.des
 test -f "$staging/usr/share/icons/hicolor/scalable/apps/ru.kladomer2.kladomer.svg"
 rm -rf "$staging"
 
+# The launcher starts the program even where it cannot make the data folder.
+fake="$(mktemp -d)"
+cp packaging/kladomer-launcher "$fake/"
+printf '#!/bin/sh\necho started\n' > "$fake/kladomer"
+chmod +x "$fake/kladomer"
+test "$(XDG_DATA_HOME=/dev/null/kladomer "$fake/kladomer-launcher" 2>/dev/null)" = started
+rm -rf "$fake"
+
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DKLADOMER_FUZZ=ON -DKLADOMER_SANITIZE=ON
 cmake --build build-fuzz --parallel "$jobs" --target fuzz_number_rules
 build-fuzz/fuzz_number_rules -max_total_time=60 -max_len=64 -print_final_stats=0
