@@ -25,3 +25,20 @@ FoundationResult computeFoundation(Extended length, Extended width, Extended hei
     }
     return r;
 }
+
+Calculation foundationCalculation(const QString &work, const std::array<QString, 3> &texts,
+    const QString &classItem, const FoundationResult &r, QChar separator)
+{
+    Calculation c;
+    c.work = work;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        c.inputs.append({ QString::fromUtf16(kFoundationInputCaptions[i]), texts[i] });
+    c.inputs.append({ QStringLiteral("Вид работ"), classItem });
+    for (int i = 0; i < kFoundationMaterials; ++i)
+        c.results.append(makeResult(
+            i, QString::fromUtf16(kFoundationResultCaptions[i]), r.materials[i], 4, separator));
+    CalculationResult volume
+        = makeResult(-1, QStringLiteral("Объем фундамента, м3"), r.volume, 4, separator, false);
+    c.results.prepend(volume);
+    return c;
+}

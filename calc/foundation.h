@@ -1,6 +1,7 @@
 // Column foundations: volume from the three dimensions, class check and six materials.
 #pragma once
 
+#include "calc/calculation.h"
 #include "calc/number_rules.h"
 
 #include <array>
@@ -58,3 +59,15 @@ struct FoundationResult {
 
 // Throws EOverflow when a value exceeds the double range as it is stored.
 FoundationResult computeFoundation(Extended length, Extended width, Extended height);
+
+inline constexpr std::array<const char16_t *, 3> kFoundationInputCaptions { u"Длина конструкции",
+    u"Ширина конструкции", u"Высота конструкции" };
+inline constexpr std::array<const char16_t *, kFoundationMaterials> kFoundationResultCaptions {
+    u"Бетон, м3", u"Щиты опалубки 25 мм.", u"Доски 40 мм", u"Гвозди строительные 100 мм",
+    u"Проволока стальная 4 мм", u"Смазка"
+};
+
+// The record: `texts` are the three dimension texts, `classItem` the chosen class's caption.
+// The volume is the work's quantity; it is neither shown in a result row nor logged.
+Calculation foundationCalculation(const QString &work, const std::array<QString, 3> &texts,
+    const QString &classItem, const FoundationResult &r, QChar separator);

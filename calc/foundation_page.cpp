@@ -1,9 +1,10 @@
 // The column foundation page: the volume link and the material computation.
 #include "calc/foundation_page.h"
+#include "navigation/routing.h"
+#include "navigation/section_nodes.h"
 
 #include "calc/errors.h"
 #include "calc/foundation.h"
-#include "log/calculation_log.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -64,17 +65,16 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
 }
 
 FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
-    : QWidget(parent)
-    , m_log(log)
+    : CalculatorPage(log, parent)
 {
     auto *dimensions = new QGroupBox(u"Размеры конструкции"_s, this);
     auto *dimGrid = new QGridLayout(dimensions);
     Edit8 = new InputField(u"0"_s);
     Edit9 = new InputField(u"0"_s);
     Edit10 = new InputField(u"0"_s);
-    addInputRow(dimGrid, 0, u"Длина конструкции"_s, Edit8);
-    addInputRow(dimGrid, 1, u"Ширина конструкции"_s, Edit9);
-    addInputRow(dimGrid, 2, u"Высота конструкции"_s, Edit10);
+    addInputRow(dimGrid, 0, QString::fromUtf16(kFoundationInputCaptions[0]), Edit8);
+    addInputRow(dimGrid, 1, QString::fromUtf16(kFoundationInputCaptions[1]), Edit9);
+    addInputRow(dimGrid, 2, QString::fromUtf16(kFoundationInputCaptions[2]), Edit10);
     auto *volumeLine = new QHBoxLayout;
     volumeLine->addWidget(boldLabel(u"Расчет объема, м3 - "_s));
     Label35 = new QLabel(u"0"_s);
@@ -106,16 +106,10 @@ FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
     Label39 = new QLabel;
     Label40 = new QLabel;
     Label41 = new QLabel;
-    const std::array<std::pair<QString, QLabel *>, kFoundationMaterials> rows { {
-        { u"Бетон, м3"_s, Label30 },
-        { u"Щиты опалубки 25 мм."_s, Label37 },
-        { u"Доски 40 мм"_s, Label38 },
-        { u"Гвозди строительные 100 мм"_s, Label39 },
-        { u"Проволока стальная 4 мм"_s, Label40 },
-        { u"Смазка"_s, Label41 },
-    } };
+    QLabel *values[] = { Label30, Label37, Label38, Label39, Label40, Label41 };
     for (int i = 0; i < kFoundationMaterials; ++i) {
-        m_rows.push_back(addResultRow(matGrid, i, rows[i].first, rows[i].second));
+        m_rows.push_back(
+            addResultRow(matGrid, i, QString::fromUtf16(kFoundationResultCaptions[i]), values[i]));
         m_rows.back().caption->setObjectName(u"Label%1"_s.arg(24 + i));
     }
 
@@ -165,6 +159,7 @@ void FoundationPage::BitBtn2Click()
 {
     // The material computation: nothing on the page or in the log changes before the last
     // check has passed.
+    forget();
     const int chosen = classes->checkedId();
     if (chosen < 0)
         throw AppError(u"Выберите вид работ: устройство фундаментов под колонны"_s);
@@ -178,16 +173,14 @@ void FoundationPage::BitBtn2Click()
         throw AppError(u"Объем фундамента %1 м3 не соответствует выбранному виду работ"_s.arg(
             FormatResult(volume, 4)));
     const FoundationResult r = computeFoundation(length, width, height);
-
-    for (int i = 0; i < kFoundationMaterials; ++i)
-        m_rows[i].value->setText(FormatResult(r.materials[i], 4));
-    for (const ResultRow &row : m_rows)
-        row.value->setVisible(true);
-    for (const ResultRow &row : m_rows)
-        m_log.append(row.line());
+    present(foundationCalculation(nodeText(kFoundationNode),
+                { Edit8->text(), Edit9->text(), Edit10->text() }, classes->button(chosen)->text(),
+                r, decimalSeparator()),
+        m_rows);
 }
 
 void FoundationPage::BitBtn1Click()
 {
     hideResults(m_rows);
+    forget();
 }

@@ -28,7 +28,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-class FoundationPage : public QWidget {
+class FoundationPage : public CalculatorPage {
     Q_OBJECT
 public:
     explicit FoundationPage(CalculationLog &log, QWidget *parent = nullptr);
@@ -46,6 +46,5 @@ public:
     QPushButton *BitBtn1, *BitBtn2;
 
 private:
-    CalculationLog &m_log;
     std::vector<ResultRow> m_rows;
 };

@@ -24,3 +24,19 @@ const MasonryVariant *masonryVariantForNode(int nodeIndex)
             return &v;
     return nullptr;
 }
+
+Calculation masonryCalculation(const QString &work, const std::array<QString, 7> &texts,
+    const MasonryResult &r, QChar separator)
+{
+    Calculation c;
+    c.work = work;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        c.inputs.append({ QString::fromUtf16(kMasonryInputCaptions[i]), texts[i] });
+    c.heading = QStringList { QStringLiteral("Итоги произведенного расчета:") };
+    const double values[] = { r.volume, r.bricks, r.mortar, r.plugs };
+    const int precisions[] = { 4, 10, 4, 4 };
+    for (int i = 0; i < 4; ++i)
+        c.results.append(makeResult(
+            i, QString::fromUtf16(kMasonryResultCaptions[i]), values[i], precisions[i], separator));
+    return c;
+}

@@ -1,7 +1,9 @@
 // Brick masonry: wall volume less openings, and the bricks, mortar and wooden plugs it needs.
 #pragma once
 
+#include "calc/calculation.h"
 #include "calc/number_rules.h"
+#include "navigation/section_nodes.h"
 
 #include <array>
 #include <optional>
@@ -16,10 +18,10 @@ struct MasonryVariant {
 };
 
 inline constexpr std::array<MasonryVariant, 4> kMasonryVariants { {
-    { 2, 400, 0.222L, 0.001L }, // 1,0 brick, 240 mm
-    { 3, 395, 0.235L, 0.001L }, // 1,5 bricks, 360 mm
-    { 4, 394, 0.236L, 0.001L }, // 2,0 bricks, 480 mm
-    { 5, 392, 0.246L, 0.001L }, // 2,5 bricks, 600 mm
+    { kMasonry240Node, 400, 0.222L, 0.001L }, // 1,0 brick, 240 mm
+    { kMasonry360Node, 395, 0.235L, 0.001L }, // 1,5 bricks, 360 mm
+    { kMasonry480Node, 394, 0.236L, 0.001L }, // 2,0 bricks, 480 mm
+    { kMasonry600Node, 392, 0.246L, 0.001L }, // 2,5 bricks, 600 mm
 } };
 
 // The seven inputs as ReadNumber returned them.
@@ -51,3 +53,19 @@ MasonryResult computeMasonry(const MasonryInput &in, const MasonryVariant *varia
 
 // The variant of the selected node, or nullptr when the node is not a masonry node.
 const MasonryVariant *masonryVariantForNode(int nodeIndex);
+
+// Captions of the seven inputs, in the order the page reads them (Edit1, Edit2, Edit4, Edit5,
+// Edit6, Edit7, Edit3), and of the four result rows.
+inline constexpr std::array<const char16_t *, 7> kMasonryInputCaptions {
+    u"Длина стены по периметру, м.", u"Высота стены по периметру, м.",
+    u"Общая длина оконных проемов, м.", u"Общая высота оконных проемов, м.",
+    u"Общая длина дверных проемов, м.", u"Общая высота дверных проемов, м.", u"Толщина кладки, м."
+};
+inline constexpr std::array<const char16_t *, 4> kMasonryResultCaptions {
+    u"Объем кирпичной кладки, м3.", u"Кирпич глиняный обыкновенный, шт.", u"Раствор, м3",
+    u"Пробки деревянные, м3"
+};
+
+// The record of a masonry calculation: `texts` are the field texts in kMasonryInputCaptions order.
+Calculation masonryCalculation(const QString &work, const std::array<QString, 7> &texts,
+    const MasonryResult &r, QChar separator);

@@ -3,7 +3,7 @@
 
 #include "calc/errors.h"
 #include "calc/masonry.h"
-#include "log/calculation_log.h"
+#include "navigation/routing.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,8 +12,7 @@
 using namespace Qt::StringLiterals;
 
 MasonryPage::MasonryPage(CalculationLog &log, std::function<int()> selectedNode, QWidget *parent)
-    : QWidget(parent)
-    , m_log(log)
+    : CalculatorPage(log, parent)
     , m_selectedNode(std::move(selectedNode))
 {
     auto *conditions = new QGroupBox(u"Условия расчета"_s, this);
@@ -29,15 +28,16 @@ MasonryPage::MasonryPage(CalculationLog &log, std::function<int()> selectedNode,
     Edit6 = new InputField(u"0"_s);
     Edit7 = new InputField(u"0"_s);
     in->addWidget(boldLabel(u"Стена"_s), 0, 0);
-    addInputRow(in, 1, u"Длина стены по периметру, м."_s, Edit1);
-    addInputRow(in, 2, u"Высота стены по периметру, м."_s, Edit2);
-    addInputRow(in, 3, u"Толщина кладки, м."_s, Edit3);
+    const auto caption = [](int i) { return QString::fromUtf16(kMasonryInputCaptions[i]); };
+    addInputRow(in, 1, caption(0), Edit1);
+    addInputRow(in, 2, caption(1), Edit2);
+    addInputRow(in, 3, caption(6), Edit3);
     in->addWidget(boldLabel(u"Оконные проемы:"_s), 4, 0);
-    addInputRow(in, 5, u"Общая длина оконных проемов, м."_s, Edit4);
-    addInputRow(in, 6, u"Общая высота оконных проемов, м."_s, Edit5);
+    addInputRow(in, 5, caption(2), Edit4);
+    addInputRow(in, 6, caption(3), Edit5);
     in->addWidget(boldLabel(u"Дверные проемы"_s), 7, 0);
-    addInputRow(in, 8, u"Общая длина дверных проемов, м."_s, Edit6);
-    addInputRow(in, 9, u"Общая высота дверных проемов, м."_s, Edit7);
+    addInputRow(in, 8, caption(4), Edit6);
+    addInputRow(in, 9, caption(5), Edit7);
 
     auto *results = new QGroupBox(u"Итоги расчета"_s, this);
     auto *out = new QGridLayout(results);
@@ -45,10 +45,10 @@ MasonryPage::MasonryPage(CalculationLog &log, std::function<int()> selectedNode,
     Label17 = new QLabel;
     Label18 = new QLabel;
     Label19 = new QLabel;
-    m_volume = addResultRow(out, 0, u"Объем кирпичной кладки, м3."_s, Label23);
-    m_bricks = addResultRow(out, 1, u"Кирпич глиняный обыкновенный, шт."_s, Label17);
-    m_mortar = addResultRow(out, 2, u"Раствор, м3"_s, Label18);
-    m_plugs = addResultRow(out, 3, u"Пробки деревянные, м3"_s, Label19);
+    QLabel *values[] = { Label23, Label17, Label18, Label19 };
+    for (int i = 0; i < 4; ++i)
+        m_rows.push_back(
+            addResultRow(out, i, QString::fromUtf16(kMasonryResultCaptions[i]), values[i]));
     out->setColumnStretch(1, 1);
 
     BitBtn8 = makeClearButton(this);
@@ -74,10 +74,10 @@ MasonryPage::MasonryPage(CalculationLog &log, std::function<int()> selectedNode,
     NAME_WIDGET(Label19);
     NAME_WIDGET(BitBtn8);
     NAME_WIDGET(BitBtn9);
-    m_volume.caption->setObjectName(u"Label22"_s);
-    m_bricks.caption->setObjectName(u"Label13"_s);
-    m_mortar.caption->setObjectName(u"Label14"_s);
-    m_plugs.caption->setObjectName(u"Label15"_s);
+    m_rows[0].caption->setObjectName(u"Label22"_s);
+    m_rows[1].caption->setObjectName(u"Label13"_s);
+    m_rows[2].caption->setObjectName(u"Label14"_s);
+    m_rows[3].caption->setObjectName(u"Label15"_s);
 
     for (InputField *edit : { Edit1, Edit2, Edit4, Edit5, Edit6, Edit7 })
         connect(edit, &InputField::clicked, edit, &QLineEdit::clear); // Edit1Click ... Edit7Click
@@ -88,6 +88,7 @@ MasonryPage::MasonryPage(CalculationLog &log, std::function<int()> selectedNode,
 
 void MasonryPage::BitBtn9Click()
 {
+    forget();
     // Every field is read before anything changes.
     MasonryInput in {};
     in.wallLength = ReadNumber(Edit1->text());
@@ -99,21 +100,20 @@ void MasonryPage::BitBtn9Click()
     in.thickness = ReadNumber(Edit3->text());
 
     // All stored values are computed before the page changes, so an overflow changes nothing.
-    const MasonryResult r = computeMasonry(in, masonryVariantForNode(m_selectedNode()));
-
-    m_volume.show(FormatResult(r.volume, 4));
-    m_bricks.show(FormatResult(r.bricks, 10));
-    m_mortar.show(FormatResult(r.mortar, 4));
-    m_plugs.show(FormatResult(r.plugs, 4));
-
-    m_log.append(u"Итоги произведенного расчета:"_s);
-    for (const ResultRow *row : { &m_volume, &m_bricks, &m_mortar, &m_plugs })
-        m_log.append(row->line());
+    const int node = m_selectedNode();
+    const MasonryResult r = computeMasonry(in, masonryVariantForNode(node));
+    const QString work = node >= 0 ? nodeText(node) : u"Кирпичная кладка"_s;
+    present(masonryCalculation(work,
+                { Edit1->text(), Edit2->text(), Edit4->text(), Edit5->text(), Edit6->text(),
+                    Edit7->text(), Edit3->text() },
+                r, decimalSeparator()),
+        m_rows);
 }
 
 void MasonryPage::BitBtn8Click()
 {
     for (QLineEdit *edit : { Edit1, Edit2, Edit4, Edit5, Edit6, Edit7 })
         edit->setText(u"0"_s);
-    hideResults({ m_volume, m_bricks, m_mortar, m_plugs });
+    hideResults(m_rows);
+    forget();
 }

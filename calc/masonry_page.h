@@ -20,7 +20,7 @@
 
 class CalculationLog;
 
-class MasonryPage : public QWidget {
+class MasonryPage : public CalculatorPage {
     Q_OBJECT
 public:
     // `selectedNode` answers which tree node is selected (-1 for none).
@@ -35,7 +35,6 @@ public:
     QPushButton *BitBtn8, *BitBtn9;
 
 private:
-    CalculationLog &m_log;
     std::function<int()> m_selectedNode;
-    ResultRow m_volume, m_bricks, m_mortar, m_plugs;
+    std::vector<ResultRow> m_rows; // volume, bricks, mortar, plugs
 };

@@ -1,6 +1,7 @@
 // Shared calculator page pieces.
 #include "calc/page_kit.h"
 
+#include "log/calculation_log.h"
 #include "resources/pictures.h"
 
 #include <QButtonGroup>
@@ -34,9 +35,30 @@ void ResultRow::show(const QString &text) const
     value->setVisible(true);
 }
 
-QString ResultRow::line() const
+CalculatorPage::CalculatorPage(CalculationLog &log, QWidget *parent)
+    : QWidget(parent)
+    , m_log(log)
 {
-    return caption->text() + u": "_s + value->text();
+}
+
+void CalculatorPage::forget()
+{
+    if (!m_shown)
+        return;
+    m_shown.reset();
+    emit shownCalculationChanged();
+}
+
+void CalculatorPage::present(const Calculation &calculation, const std::vector<ResultRow> &rows)
+{
+    for (const CalculationResult &r : calculation.results) {
+        if (r.row >= 0)
+            rows.at(static_cast<std::size_t>(r.row)).show(r.text);
+    }
+    for (const QString &line : calculation.logLines())
+        m_log.append(line);
+    m_shown = calculation;
+    emit shownCalculationChanged();
 }
 
 ResultRow addResultRow(QGridLayout *grid, int row, const QString &caption, QLabel *value)

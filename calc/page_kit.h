@@ -2,14 +2,18 @@
 // Clear/Calculate pair, and the designer names that tests and routines find widgets by.
 #pragma once
 
+#include "calc/calculation.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
+class CalculationLog;
 class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
@@ -37,12 +41,36 @@ struct ResultRow {
     QLabel *value = nullptr;
 
     void show(const QString &text) const;
-    // "caption: text", both as they stand on the page.
-    QString line() const;
 };
 
 // The least room between a result caption and its value.
 constexpr int kCaptionGap = 12;
+
+// A calculator page: shows a calculation's results in its rows and writes its log lines, and
+// remembers the calculation it shows for the statement of materials.
+class CalculatorPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CalculatorPage(CalculationLog &log, QWidget *parent = nullptr);
+
+    // The last successful calculation, while the page shows its results; nullptr after Clear,
+    // a failed Calculate, or before the first.
+    const Calculation *shownCalculation() const { return m_shown ? &*m_shown : nullptr; }
+
+signals:
+    void shownCalculationChanged();
+
+protected:
+    // Calculate starts: until it succeeds the page offers no calculation.
+    void forget();
+    // Shows every result in its row (results of row -1 have none) and appends the log lines.
+    void present(const Calculation &calculation, const std::vector<ResultRow> &rows);
+
+    CalculationLog &m_log;
+
+private:
+    std::optional<Calculation> m_shown;
+};
 
 // Adds a result row to the grid at `row`; the result label becomes accessible by its caption.
 // The grid keeps at least kCaptionGap between its columns.

@@ -17,3 +17,21 @@ PaintingResult computePainting(Extended length, Extended width, int coats)
     r.rags = per100(k.rags, r.area);
     return r;
 }
+
+Calculation paintingCalculation(const QString &work, const std::array<QString, 2> &texts,
+    const QString &coatItem, const PaintingResult &r, QChar separator)
+{
+    Calculation c;
+    c.work = work;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        c.inputs.append({ QString::fromUtf16(kPaintingInputCaptions[i]), texts[i] });
+    c.inputs.append({ QStringLiteral("Вид работ"), coatItem });
+    c.heading = QStringList { QStringLiteral("Условия расчета:"), coatItem,
+        QStringLiteral("Необходимые материалы:") };
+    const double values[] = { r.area, r.oilForOiling, r.groundPaints, r.paintComposition, r.redLead,
+        r.oilForPainting, r.rags };
+    for (int i = 0; i < 7; ++i)
+        c.results.append(makeResult(
+            i, QString::fromUtf16(kPaintingResultCaptions[i]), values[i], 4, separator, i > 0));
+    return c;
+}

@@ -1,6 +1,7 @@
 // Painting a surface with iron red lead in one or two coats: oiling and painting materials.
 #pragma once
 
+#include "calc/calculation.h"
 #include "calc/number_rules.h"
 
 #include <array>
@@ -34,3 +35,17 @@ struct PaintingResult {
 
 // `coats` is 0 for one coat, 1 for two. Throws EOverflow when a value exceeds the double range.
 PaintingResult computePainting(Extended length, Extended width, int coats);
+
+inline constexpr std::array<const char16_t *, 2> kPaintingInputCaptions {
+    u"Длина (или ширина) поверхности, м", u"Ширина (или высота) поверхности, м"
+};
+// The area row, then the oiling group and the painting group, top to bottom.
+inline constexpr std::array<const char16_t *, 7> kPaintingResultCaptions {
+    u"Площадь окрашиваемой поверхности, м2  -", u"Олифа, кг", u"Краски тертые, кг",
+    u"Состав окрасочный, кг", u"Сурик железный тертый, кг.", u"Олифа,кг ", u"Ветошь,кг"
+};
+
+// The record: `texts` are the two sizes, `coatItem` the chosen work's caption. The area is
+// shown, not logged.
+Calculation paintingCalculation(const QString &work, const std::array<QString, 2> &texts,
+    const QString &coatItem, const PaintingResult &r, QChar separator);

@@ -1,9 +1,10 @@
 // The surface painting page: area and six quantities, computed in full before they are shown.
 #include "calc/painting_page.h"
+#include "navigation/routing.h"
+#include "navigation/section_nodes.h"
 
 #include "calc/errors.h"
 #include "calc/painting.h"
-#include "log/calculation_log.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -14,19 +15,19 @@
 using namespace Qt::StringLiterals;
 
 PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
-    : QWidget(parent)
-    , m_log(log)
+    : CalculatorPage(log, parent)
 {
     auto *sizes = new QGroupBox(u"Размеры окрашиваемой поверхности"_s, this);
     auto *sizesGrid = new QGridLayout(sizes);
     Edit13 = new InputField(u"0"_s);
     Edit14 = new InputField(u"0"_s);
-    addInputRow(sizesGrid, 0, u"Длина (или ширина) поверхности, м"_s, Edit13);
-    addInputRow(sizesGrid, 1, u"Ширина (или высота) поверхности, м"_s, Edit14);
+    addInputRow(sizesGrid, 0, QString::fromUtf16(kPaintingInputCaptions[0]), Edit13);
+    addInputRow(sizesGrid, 1, QString::fromUtf16(kPaintingInputCaptions[1]), Edit14);
+    const auto caption = [](int i) { return QString::fromUtf16(kPaintingResultCaptions[i]); };
     // The area row spans the group: its caption is longer than the input captions.
     auto *areaRow = new QGridLayout;
     Label104 = new QLabel;
-    m_area = addResultRow(areaRow, 0, u"Площадь окрашиваемой поверхности, м2  -"_s, Label104);
+    m_rows.push_back(addResultRow(areaRow, 0, caption(0), Label104));
     areaRow->setColumnStretch(1, 1);
     sizesGrid->addLayout(areaRow, 2, 0, 1, 2);
     auto *normNote = new QLabel(u"Нормы расхода материалов даны на 100 м2 поверхности, "
@@ -50,8 +51,8 @@ PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
     auto *oilingGrid = new QGridLayout(oiling);
     Label69 = new QLabel;
     Label70 = new QLabel;
-    m_oil = addResultRow(oilingGrid, 0, u"Олифа, кг"_s, Label69);
-    m_paints = addResultRow(oilingGrid, 1, u"Краски тертые, кг"_s, Label70);
+    m_rows.push_back(addResultRow(oilingGrid, 0, caption(1), Label69));
+    m_rows.push_back(addResultRow(oilingGrid, 1, caption(2), Label70));
 
     auto *painting = new QGroupBox(u"Материалы для окраски"_s, this);
     painting->setToolTip(wrappedToolTip(normsTip));
@@ -60,11 +61,11 @@ PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
     Label72 = new QLabel;
     Label73 = new QLabel;
     Label74 = new QLabel;
-    m_composition = addResultRow(paintingGrid, 0, u"Состав окрасочный, кг"_s, Label71);
+    m_rows.push_back(addResultRow(paintingGrid, 0, caption(3), Label71));
     paintingGrid->addWidget(new QLabel(u"в том числе:"_s), 1, 0);
-    m_redLead = addResultRow(paintingGrid, 2, u"Сурик железный тертый, кг."_s, Label72);
-    m_oilForPainting = addResultRow(paintingGrid, 3, u"Олифа,кг "_s, Label73);
-    m_rags = addResultRow(paintingGrid, 4, u"Ветошь,кг"_s, Label74);
+    m_rows.push_back(addResultRow(paintingGrid, 2, caption(4), Label72));
+    m_rows.push_back(addResultRow(paintingGrid, 3, caption(5), Label73));
+    m_rows.push_back(addResultRow(paintingGrid, 4, caption(6), Label74));
     for (QGridLayout *grid : { oilingGrid, paintingGrid })
         grid->setColumnStretch(1, 1);
 
@@ -102,29 +103,19 @@ PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
 
 void PaintingPage::BitBtn4Click()
 {
+    forget();
     const Extended length = ReadNumber(Edit13->text());
     const Extended width = ReadNumber(Edit14->text());
     const int coat = coats->checkedId();
     // Everything is computed before the first field changes: no failure leaves half a page.
     const PaintingResult r = computePainting(length, width, coat);
-
-    m_area.show(FormatResult(r.area, 4));
-    m_oil.show(FormatResult(r.oilForOiling, 4));
-    m_paints.show(FormatResult(r.groundPaints, 4));
-    m_composition.show(FormatResult(r.paintComposition, 4));
-    m_redLead.show(FormatResult(r.redLead, 4));
-    m_oilForPainting.show(FormatResult(r.oilForPainting, 4));
-    m_rags.show(FormatResult(r.rags, 4));
-
-    m_log.append(u"Условия расчета:"_s);
-    m_log.append(coats->button(coat)->text());
-    m_log.append(u"Необходимые материалы:"_s);
-    for (const ResultRow *row :
-        { &m_oil, &m_paints, &m_composition, &m_redLead, &m_oilForPainting, &m_rags })
-        m_log.append(row->line());
+    present(paintingCalculation(nodeText(kPaintingNode), { Edit13->text(), Edit14->text() },
+                coats->button(coat)->text(), r, decimalSeparator()),
+        m_rows);
 }
 
 void PaintingPage::BitBtn5Click()
 {
-    hideResults({ m_area, m_oil, m_paints, m_composition, m_redLead, m_oilForPainting, m_rags });
+    hideResults(m_rows);
+    forget();
 }

@@ -14,7 +14,7 @@
 
 class CalculationLog;
 
-class PaintingPage : public QWidget {
+class PaintingPage : public CalculatorPage {
     Q_OBJECT
 public:
     explicit PaintingPage(CalculationLog &log, QWidget *parent = nullptr);
@@ -31,6 +31,5 @@ public:
     QPushButton *BitBtn5, *BitBtn6;
 
 private:
-    CalculationLog &m_log;
-    ResultRow m_area, m_oil, m_paints, m_composition, m_redLead, m_oilForPainting, m_rags;
+    std::vector<ResultRow> m_rows; // area, oiling (2), painting (4), top to bottom
 };

@@ -9,3 +9,22 @@ SowingResult computeSowing(Extended length, Extended width, int work)
         r.materials[i] = storeDouble(r.area * kSowingTable.at(work)[i]);
     return r;
 }
+
+Calculation sowingCalculation(const QString &work, const std::array<QString, 2> &texts,
+    const QString &workItem, const SowingResult &r, QChar separator)
+{
+    Calculation c;
+    c.work = work;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        c.inputs.append({ QString::fromUtf16(kSowingInputCaptions[i]), texts[i] });
+    c.inputs.append({ QStringLiteral("Вид работ"), workItem });
+    const CalculationResult area
+        = makeResult(-1, QStringLiteral("Площадь участка, м2"), r.area, 4, separator, false);
+    c.heading = QStringList { QStringLiteral("Условия расчета:"), workItem, area.line(),
+        QStringLiteral("Необходимые материалы:") };
+    c.results.append(area);
+    for (int i = 0; i < kSowingMaterials; ++i)
+        c.results.append(makeResult(
+            i, QString::fromUtf16(kSowingResultCaptions[i]), r.materials[i], 4, separator));
+    return c;
+}

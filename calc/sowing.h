@@ -1,6 +1,7 @@
 // Sowing perennial grasses: materials per square metre of site for three kinds of work.
 #pragma once
 
+#include "calc/calculation.h"
 #include "calc/number_rules.h"
 
 #include <array>
@@ -31,3 +32,14 @@ struct SowingResult {
 
 // Area = length x width, stored; each quantity = area x its coefficient, stored.
 SowingResult computeSowing(Extended length, Extended width, int work);
+
+inline constexpr std::array<const char16_t *, 2> kSowingInputCaptions { u"Длина конструкции, м",
+    u"Ширина конструкции, м" };
+inline constexpr std::array<const char16_t *, kSowingMaterials> kSowingResultCaptions { u"Дерн, м2",
+    u"Спицы  деревянные, м3", u"Семена трав, кг", u"Земля растительная, м3", u"Удобрения, кг",
+    u"Эмульсия битумная, л.", u"Эмульсия латексная, л.", u"Опилки, м3" };
+
+// The record: `texts` are the two sizes, `workItem` the chosen work's caption. The site's area
+// is the work's quantity, logged in the heading.
+Calculation sowingCalculation(const QString &work, const std::array<QString, 2> &texts,
+    const QString &workItem, const SowingResult &r, QChar separator);

@@ -1,9 +1,10 @@
 // The grass sowing page: the site's area times the chosen work's consumption per m2.
 #include "calc/sowing_page.h"
+#include "navigation/routing.h"
+#include "navigation/section_nodes.h"
 
 #include "calc/errors.h"
 #include "calc/sowing.h"
-#include "log/calculation_log.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -14,8 +15,7 @@
 using namespace Qt::StringLiterals;
 
 SowingPage::SowingPage(CalculationLog &log, QWidget *parent)
-    : QWidget(parent)
-    , m_log(log)
+    : CalculatorPage(log, parent)
 {
     auto *sizes = new QGroupBox(u"Размеры площадки"_s, this);
     auto *sizesGrid = new QGridLayout(sizes);
@@ -45,18 +45,10 @@ SowingPage::SowingPage(CalculationLog &log, QWidget *parent)
     Label59 = new QLabel;
     Label45 = new QLabel;
     Label47 = new QLabel;
-    const std::array<std::pair<QString, QLabel *>, kSowingMaterials> rows { {
-        { u"Дерн, м2"_s, Label54 },
-        { u"Спицы  деревянные, м3"_s, Label55 },
-        { u"Семена трав, кг"_s, Label56 },
-        { u"Земля растительная, м3"_s, Label57 },
-        { u"Удобрения, кг"_s, Label58 },
-        { u"Эмульсия битумная, л."_s, Label59 },
-        { u"Эмульсия латексная, л."_s, Label45 },
-        { u"Опилки, м3"_s, Label47 },
-    } };
+    QLabel *values[] = { Label54, Label55, Label56, Label57, Label58, Label59, Label45, Label47 };
     for (int i = 0; i < kSowingMaterials; ++i)
-        m_rows.push_back(addResultRow(matGrid, i, rows[i].first, rows[i].second));
+        m_rows.push_back(
+            addResultRow(matGrid, i, QString::fromUtf16(kSowingResultCaptions[i]), values[i]));
 
     BitBtn3 = makeClearButton(this);
     BitBtn4 = makeCalculateButton(this);
@@ -92,25 +84,20 @@ SowingPage::SowingPage(CalculationLog &log, QWidget *parent)
 
 void SowingPage::BitBtn4Click()
 {
+    forget();
     const int work = works->checkedId();
     if (work < 0)
         throw AppError(u"Выберите вид работ в группе «Перечень работ»"_s);
     const Extended length = ReadNumber(Edit11->text());
     const Extended width = ReadNumber(Edit12->text());
     const SowingResult r = computeSowing(length, width, work);
-
-    for (int i = 0; i < kSowingMaterials; ++i)
-        m_rows[i].show(FormatResult(r.materials[i], 4));
-
-    m_log.append(u"Условия расчета:"_s);
-    m_log.append(works->button(work)->text());
-    m_log.append(u"Площадь участка, м2: "_s + FormatResult(r.area, 4));
-    m_log.append(u"Необходимые материалы:"_s);
-    for (const ResultRow &row : m_rows)
-        m_log.append(row.line());
+    present(sowingCalculation(nodeText(kSowingNode), { Edit11->text(), Edit12->text() },
+                works->button(work)->text(), r, decimalSeparator()),
+        m_rows);
 }
 
 void SowingPage::BitBtn3Click()
 {
     hideResults(m_rows);
+    forget();
 }

@@ -13,7 +13,7 @@
 
 class CalculationLog;
 
-class SowingPage : public QWidget {
+class SowingPage : public CalculatorPage {
     Q_OBJECT
 public:
     explicit SowingPage(CalculationLog &log, QWidget *parent = nullptr);
@@ -28,6 +28,5 @@ public:
     QPushButton *BitBtn3, *BitBtn4;
 
 private:
-    CalculationLog &m_log;
     std::vector<ResultRow> m_rows;
 };

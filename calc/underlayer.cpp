@@ -2,6 +2,9 @@
 // consumption norms for floors.
 #include "calc/underlayer.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 enum Row {
     Sand,
@@ -94,4 +97,28 @@ std::vector<UnderlayerQuantity> computeUnderlayer(int kind, Extended volume)
     for (const UnderlayerMaterial &m : kUnderlayerKindTable.at(kind).materials)
         quantities.push_back({ m.row, storeDouble(volume * m.perM3) });
     return quantities;
+}
+
+Calculation underlayerCalculation(const QString &work, int kind, const QString &volumeText,
+    Extended volume, const std::vector<UnderlayerQuantity> &quantities, QChar separator)
+{
+    const UnderlayerKind &k = kUnderlayerKindTable.at(kind);
+    const QString volumeCaption = QString::fromUtf16(kUnderlayerVolumeCaption);
+    Calculation c;
+    c.work = work;
+    c.inputs.append({ QStringLiteral("Вид работ"), QString::fromUtf16(k.item) });
+    c.inputs.append({ volumeCaption + QStringLiteral(", м3"), volumeText });
+    c.heading = QStringList { QString::fromUtf16(k.headingLine), QStringLiteral("Условия расчета:"),
+        volumeCaption + QStringLiteral(": ") + volumeText + u' '
+            + QString::fromUtf16(kUnderlayerVolumeUnit),
+        QStringLiteral("Итоги расчета: необходимо материалов:") };
+    // The volume as a quantity of the work, where a double holds it (the materials may be
+    // smaller than a volume beyond the double range).
+    if (std::fabs(volume) <= std::numeric_limits<double>::max())
+        c.results.append(makeResult(-1, volumeCaption + QStringLiteral(", м3"),
+            static_cast<double>(volume), 4, separator, false));
+    for (const UnderlayerQuantity &q : quantities)
+        c.results.append(makeResult(q.row, QString::fromUtf16(kUnderlayerRowCaptions[q.row]),
+            q.value, k.precision, separator));
+    return c;
 }

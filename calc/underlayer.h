@@ -1,6 +1,7 @@
 // Floor underlayers: ten kinds, each a list of materials per cubic metre of underlayer.
 #pragma once
 
+#include "calc/calculation.h"
 #include "calc/number_rules.h"
 
 #include <array>
@@ -35,3 +36,10 @@ struct UnderlayerQuantity {
 
 // Every quantity of the kind for the volume, stored as doubles; throws EOverflow.
 std::vector<UnderlayerQuantity> computeUnderlayer(int kind, Extended volume);
+
+inline constexpr const char16_t *kUnderlayerVolumeCaption = u"Объем подстилающего слоя";
+inline constexpr const char16_t *kUnderlayerVolumeUnit = u"куб. метр(ов)";
+
+// The record of a calculation of `kind` for the volume as typed and as read.
+Calculation underlayerCalculation(const QString &work, int kind, const QString &volumeText,
+    Extended volume, const std::vector<UnderlayerQuantity> &quantities, QChar separator);

@@ -1,9 +1,11 @@
 // The floor underlayer page: choose a kind, type the volume, compute every material of the kind.
 #include "calc/underlayer_page.h"
+#include "log/calculation_log.h"
+#include "navigation/routing.h"
+#include "navigation/section_nodes.h"
 
 #include "calc/errors.h"
 #include "calc/underlayer.h"
-#include "log/calculation_log.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -33,8 +35,7 @@ constexpr std::array<std::pair<const char *, const char *>, kUnderlayerRows> kRo
 } // namespace
 
 UnderlayerPage::UnderlayerPage(CalculationLog &log, QWidget *parent)
-    : QWidget(parent)
-    , m_log(log)
+    : CalculatorPage(log, parent)
 {
     // The buttons come first: the page's keyboard order starts at Calculate.
     Button1 = makeCalculateButton(this, true);
@@ -52,13 +53,13 @@ UnderlayerPage::UnderlayerPage(CalculationLog &log, QWidget *parent)
     for (int k = 0; k < kUnderlayerKinds; ++k)
         m_kindButtons[k] = static_cast<QRadioButton *>(m_kinds->button(k));
 
-    Label20 = new QLabel(u"Объем подстилающего слоя"_s, this);
+    Label20 = new QLabel(QString::fromUtf16(kUnderlayerVolumeCaption), this);
     Label20->move(24, 248);
     Edit15 = new QLineEdit(u"1"_s, this);
     Edit15->setGeometry(176, 243, 57, 22);
     Edit15->setAccessibleName(Label20->text());
     Label20->setBuddy(Edit15);
-    Label78 = new QLabel(u"куб. метр(ов)"_s, this);
+    Label78 = new QLabel(QString::fromUtf16(kUnderlayerVolumeUnit), this);
     Label78->move(240, 248);
 
     GroupBox8 = new QGroupBox(u"Материалы"_s, this);
@@ -73,7 +74,7 @@ UnderlayerPage::UnderlayerPage(CalculationLog &log, QWidget *parent)
         value->setObjectName(QLatin1String(kRowNames[row].second));
         value->setAccessibleDescription(caption);
         value->setVisible(false);
-        m_rows[row] = { captionLabel, value };
+        m_rows.push_back({ captionLabel, value });
     }
 
     NAME_WIDGET(RadioGroup4);
@@ -117,6 +118,7 @@ void UnderlayerPage::RadioGroup4Click(int kind)
 {
     m_log.append(QString::fromUtf16(kUnderlayerKindTable.at(kind).selectionLine));
     resetResults();
+    forget();
 }
 
 void UnderlayerPage::Button1Click()
@@ -124,20 +126,13 @@ void UnderlayerPage::Button1Click()
     const int kind = chosenKind();
     if (kind < 0)
         return;
+    forget();
     const Extended volume = ReadNumber(Edit15->text());
     // Every quantity is stored before anything is shown, so an overflow changes nothing.
     const std::vector<UnderlayerQuantity> quantities = computeUnderlayer(kind, volume);
-
-    const UnderlayerKind &k = kUnderlayerKindTable[kind];
-    for (const UnderlayerQuantity &q : quantities)
-        m_rows[q.row].show(FormatResult(q.value, k.precision));
-
-    m_log.append(QString::fromUtf16(k.headingLine));
-    m_log.append(u"Условия расчета:"_s);
-    m_log.append(Label20->text() + u": "_s + Edit15->text() + u' ' + Label78->text());
-    m_log.append(u"Итоги расчета: необходимо материалов:"_s);
-    for (const UnderlayerQuantity &q : quantities)
-        m_log.append(m_rows[q.row].line());
+    present(underlayerCalculation(nodeText(kUnderlayerNode), kind, Edit15->text(), volume,
+                quantities, decimalSeparator()),
+        m_rows);
 }
 
 void UnderlayerPage::Button2Click()
@@ -150,4 +145,5 @@ void UnderlayerPage::Button2Click()
     }
     Edit15->setText(u"1"_s);
     resetResults();
+    forget();
 }

@@ -19,7 +19,7 @@ class QButtonGroup;
 class QGroupBox;
 class QRadioButton;
 
-class UnderlayerPage : public QWidget {
+class UnderlayerPage : public CalculatorPage {
     Q_OBJECT
 public:
     explicit UnderlayerPage(CalculationLog &log, QWidget *parent = nullptr);
@@ -39,8 +39,7 @@ public:
 private:
     void resetResults();
 
-    CalculationLog &m_log;
     QButtonGroup *m_kinds;
     std::array<QRadioButton *, 10> m_kindButtons {};
-    std::array<ResultRow, 12> m_rows;
+    std::vector<ResultRow> m_rows; // the twelve material rows, top to bottom
 };
