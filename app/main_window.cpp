@@ -1,6 +1,7 @@
 // The main window: regions, tool bar, menu, clock, routing of the tree and the log saves.
 #include "app/main_window.h"
 
+#include "app/application.h"
 #include "app/clock.h"
 #include "app/home_page.h"
 #include "app/log_view.h"
@@ -16,16 +17,21 @@
 #include "log/log_file.h"
 #include "navigation/section_tree.h"
 #include "resources/pictures.h"
+#include "statement/statement_model.h"
+#include "statement/statement_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSessionManager>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -64,6 +70,19 @@ TForm1::TForm1(QWidget *parent)
     statusBar()->addWidget(StatusPanel1, 1);
     statusBar()->setSizeGripEnabled(true);
     statusBar()->setObjectName(u"StatusBar1"_s);
+
+    askToSaveStatement = [this] {
+        QMessageBox box(QMessageBox::Question, Application::title(), u"Сохранить ведомость?"_s,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+        box.setInformativeText(u"Ведомость материалов изменена после последнего сохранения. "
+                               u"«Да» сохранит ее в папку data как книгу Excel."_s);
+        box.button(QMessageBox::Yes)->setText(u"&Да"_s);
+        box.button(QMessageBox::No)->setText(u"&Нет"_s);
+        box.button(QMessageBox::Cancel)->setText(u"Отмена"_s);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return box.exec();
+    };
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -129,6 +148,16 @@ void TForm1::buildActions()
     ToolButton9 = addButton(forwardIcon, u"Вперед"_s, "ToolButton9", &TForm1::ToolButton9Click);
     ToolButton4 = addButton(historyIcon, u"История"_s, "ToolButton4", &TForm1::ToolButton4Click);
     ToolButton4->setToolTip(u"Сохранить историю расчетов"_s);
+    // The statement of materials: its own pictures, after the history.
+    const QIcon addIcon = loadIcon(u"add_to_statement"_s);
+    const QIcon statementIcon = loadIcon(u"statement"_s);
+    AddToStatementButton = addButton(
+        addIcon, u"В ведомость"_s, "AddToStatementButton", &TForm1::AddToStatementClick);
+    AddToStatementButton->setToolTip(u"Добавить результаты расчета в ведомость материалов"_s);
+    AddToStatementButton->setEnabled(false);
+    StatementButton
+        = addButton(statementIcon, u"Ведомость"_s, "StatementButton", &TForm1::StatementClick);
+    StatementButton->setToolTip(u"Открыть ведомость материалов"_s);
     // Tool bar buttons without a hint show none (Qt would show the caption).
     for (QAction *a : { ToolButton16, ToolButton1, ToolButton8, ToolButton9 })
         ToolBar1->widgetForAction(a)->setToolTip(QString());
@@ -142,6 +171,13 @@ void TForm1::buildActions()
     };
     // The menu titles carry access keys (Alt+Д, Alt+У, Alt+?) so the menus open without a mouse.
     QMenu *actions = menuBar()->addMenu(u"&Действия"_s);
+    AddToStatementItem = addItem(actions, addIcon, u"Добавить в &ведомость"_s, "AddToStatementItem",
+        &TForm1::AddToStatementClick);
+    AddToStatementItem->setShortcut(QKeySequence(u"Ctrl+B"_s));
+    AddToStatementItem->setEnabled(false);
+    StatementItem = addItem(actions, statementIcon, u"Ведомость &материалов"_s, "StatementItem",
+        &TForm1::StatementClick);
+    actions->addSeparator();
     ExitItem = addItem(
         actions, exitIcon, u"Выход из программы"_s, "ExitItem", &TForm1::ToolButton16Click);
     // The navigation items do what the Forward and Back buttons do.
@@ -176,6 +212,7 @@ QWidget *TForm1::buildClientArea()
     setTabOrder(TreeView1, PageControl1);
     connect(
         TreeView1, &SectionTree::selectedNodeChanged, this, guarded([this] { TreeView1Change(); }));
+    connect(PageControl1, &QStackedWidget::currentChanged, this, &TForm1::updateAddToStatement);
     connect(TreeView1, &SectionTree::clicked, this, guarded([this] { TreeView1Click(); }));
 
     // A window smaller than the regions need scrolls.
@@ -195,6 +232,9 @@ QWidget *TForm1::page(Page which)
         return slot;
     slot = buildPage(which);
     PageControl1->addWidget(slot);
+    if (auto *calculator = qobject_cast<CalculatorPage *>(slot))
+        connect(calculator, &CalculatorPage::shownCalculationChanged, this,
+            &TForm1::updateAddToStatement);
     // The new page's widgets joined the end of the keyboard order; they belong right after the
     // tree, where Tab from the tree reaches the page shown.
     QList<QWidget *> order;
@@ -309,10 +349,86 @@ void TForm1::ToolButton16Click()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (runGuarded([this] { FormClose(); }))
+    // A statement not exported since its last change is not lost: asked about on a close by the
+    // user, saved without a question at the end of the session.
+    if (m_statement && m_statement->hasUnsavedChanges()) {
+        const int answer = m_closingFromOutside ? QMessageBox::Yes : askToSaveStatement();
+        if (answer == QMessageBox::Cancel
+            || (answer == QMessageBox::Yes && !runGuarded([this] { saveStatementToData(); }))) {
+            event->ignore();
+            return;
+        }
+    }
+    if (runGuarded([this] { FormClose(); })) {
         event->accept();
-    else
+        if (m_statementWindow)
+            m_statementWindow->close();
+    } else {
         event->ignore();
+    }
+}
+
+void TForm1::closeFromOutside()
+{
+    m_closingFromOutside = true;
+    close();
+    m_closingFromOutside = false;
+}
+
+StatementModel *TForm1::statement()
+{
+    if (!m_statement)
+        m_statement = new StatementModel(this);
+    return m_statement;
+}
+
+StatementWindow *TForm1::statementWindow()
+{
+    if (!m_statementWindow)
+        m_statementWindow = new StatementWindow(
+            statement(), [this] { return statementDate(); }, this);
+    return m_statementWindow;
+}
+
+QString TForm1::statementDate() const
+{
+    return m_currentDateText.isEmpty() ? shortDateText(Clock::now().date(), QLocale())
+                                       : m_currentDateText;
+}
+
+void TForm1::saveStatementToData()
+{
+    const QString path = u"data/Ведомость "_s + safeFileName(statementDate()) + u".xlsx"_s;
+    writeFileAtomically(
+        path, statementBytes(*m_statement, StatementWindow::Format::Excel, statementDate()));
+    m_statement->markSaved();
+}
+
+void TForm1::updateAddToStatement()
+{
+    const auto *calculator = qobject_cast<const CalculatorPage *>(PageControl1->currentWidget());
+    const bool enabled = calculator && calculator->shownCalculation();
+    AddToStatementButton->setEnabled(enabled);
+    AddToStatementItem->setEnabled(enabled);
+}
+
+void TForm1::AddToStatementClick()
+{
+    const auto *calculator = qobject_cast<const CalculatorPage *>(PageControl1->currentWidget());
+    const Calculation *calculation = calculator ? calculator->shownCalculation() : nullptr;
+    if (!calculation)
+        return;
+    statement()->addPosition(*calculation);
+    m_log.append(u"Добавлено в ведомость: "_s + calculation->work);
+}
+
+void TForm1::StatementClick()
+{
+    StatementWindow *window = statementWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->positionsView->setFocus(Qt::OtherFocusReason);
 }
 
 QString TForm1::closingLine() const
@@ -330,6 +446,9 @@ void TForm1::FormClose()
 
 bool TForm1::commitData()
 {
+    if (m_statement && m_statement->hasUnsavedChanges()
+        && !runGuarded([this] { saveStatementToData(); }))
+        return false;
     // The desktop session asks for the data: the history is saved as it stands, without a
     // closing line (a checkpoint may go on; the end of the session closes the window, which
     // appends the closing line and saves again).
@@ -342,6 +461,12 @@ void TForm1::saveHistoryAtExit() noexcept
     // with the closing line, and nothing on screen is touched.
     if (m_historySaved)
         return;
+    try {
+        if (m_statement && m_statement->hasUnsavedChanges())
+            saveStatementToData();
+    } catch (...) {
+        // The history below is still worth saving.
+    }
     try {
         writeLogFile(
             closingLogPath(), logFileBytes(m_log.text() + closingLine() + QStringLiteral("\r\n")));

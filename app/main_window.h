@@ -14,7 +14,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
+class CalculatorPage;
 class QAction;
 class QLabel;
 class QStackedWidget;
@@ -28,6 +30,8 @@ class PaintingPage;
 class SectionPage;
 class SectionTree;
 class SowingPage;
+class StatementModel;
+class StatementWindow;
 class UnderlayerPage;
 
 class TForm1 : public QMainWindow, private RoutingTarget {
@@ -51,6 +55,13 @@ public:
     void ToolButton8Click(); // Back
     void ToolButton9Click(); // Forward
     void N4Click(); // About
+    // The statement of materials: adds the current page's calculation as a position, opens the
+    // window.
+    void AddToStatementClick();
+    void StatementClick();
+    // A close asked for from outside (a signal): a statement with unsaved changes is exported
+    // to data/ without a question, as at the end of the session.
+    void closeFromOutside();
     // The desktop session asks for the data (a logout or a checkpoint): saves the history as it
     // stands to data/history.txt; false (the error reported) when the save failed.
     bool commitData();
@@ -64,7 +75,8 @@ public:
 
     QToolBar *ToolBar1;
     QAction *ToolButton16, *ToolButton1, *ToolButton8, *ToolButton9, *ToolButton4;
-    QAction *ExitItem, *ForwardItem, *BackItem, *N4;
+    QAction *AddToStatementButton, *StatementButton;
+    QAction *ExitItem, *ForwardItem, *BackItem, *N4, *AddToStatementItem, *StatementItem;
     SectionTree *TreeView1;
     QStackedWidget *PageControl1;
     LogView *Memo2; // the log area
@@ -76,6 +88,12 @@ public:
     // waits for none of them. A page is built once and kept.
     QWidget *page(Page which);
     HomePage *TabSheet3() { return m_home; }
+    // The statement of materials, made when first used.
+    StatementModel *statement();
+    StatementWindow *statementWindow();
+    // Asked on closing while the statement has unsaved changes; tests answer it themselves.
+    // Returns QMessageBox::Yes, No or Cancel.
+    std::function<int()> askToSaveStatement;
     MasonryPage *TabSheet1();
     FoundationPage *TabSheet2();
     SowingPage *TabSheet4();
@@ -98,6 +116,10 @@ private:
     QWidget *buildPage(Page which);
     void routeSelected(RouteCause cause);
     QString closingLine() const;
+    void updateAddToStatement();
+    QString statementDate() const;
+    // Exports a statement with unsaved changes to data/ as Excel; throws on failure.
+    void saveStatementToData();
     void step(int delta);
 
     CalculationLog m_log;
@@ -107,4 +129,7 @@ private:
     QString m_currentDateText;
     bool m_shown = false;
     bool m_historySaved = false; // a close has written data/history.txt
+    bool m_closingFromOutside = false;
+    StatementModel *m_statement = nullptr;
+    StatementWindow *m_statementWindow = nullptr;
 };

@@ -73,5 +73,5 @@ void ShutdownGuard::onSignal()
     while (::read(g_signalPipe[0], bytes, sizeof bytes) > 0) { }
     // A close request like the close box: the close routine appends the closing line and saves;
     // a failed save shows its error box and the window stays open.
-    m_window.close();
+    m_window.closeFromOutside();
 }

@@ -37,6 +37,7 @@ struct CalculationInput {
 struct Calculation {
     QString work; // the node text of the work
     QList<CalculationInput> inputs;
+    QString summary; // the inputs in short, e.g. "стена 10 × 3 м, толщина 0,24 м"
     QStringList heading; // log lines before the result lines
     QList<CalculationResult> results; // in the order shown and logged
 

@@ -34,6 +34,8 @@ Calculation foundationCalculation(const QString &work, const std::array<QString,
     for (std::size_t i = 0; i < texts.size(); ++i)
         c.inputs.append({ QString::fromUtf16(kFoundationInputCaptions[i]), texts[i] });
     c.inputs.append({ QStringLiteral("Вид работ"), classItem });
+    c.summary = QStringLiteral("%1 × %2 × %3 м, %4")
+                    .arg(texts[0].trimmed(), texts[1].trimmed(), texts[2].trimmed(), classItem);
     for (int i = 0; i < kFoundationMaterials; ++i)
         c.results.append(makeResult(
             i, QString::fromUtf16(kFoundationResultCaptions[i]), r.materials[i], 4, separator));

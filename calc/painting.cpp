@@ -26,6 +26,8 @@ Calculation paintingCalculation(const QString &work, const std::array<QString, 2
     for (std::size_t i = 0; i < texts.size(); ++i)
         c.inputs.append({ QString::fromUtf16(kPaintingInputCaptions[i]), texts[i] });
     c.inputs.append({ QStringLiteral("Вид работ"), coatItem });
+    c.summary
+        = QStringLiteral("%1 × %2 м, %3").arg(texts[0].trimmed(), texts[1].trimmed(), coatItem);
     c.heading = QStringList { QStringLiteral("Условия расчета:"), coatItem,
         QStringLiteral("Необходимые материалы:") };
     const double values[] = { r.area, r.oilForOiling, r.groundPaints, r.paintComposition, r.redLead,

@@ -18,6 +18,8 @@ Calculation sowingCalculation(const QString &work, const std::array<QString, 2> 
     for (std::size_t i = 0; i < texts.size(); ++i)
         c.inputs.append({ QString::fromUtf16(kSowingInputCaptions[i]), texts[i] });
     c.inputs.append({ QStringLiteral("Вид работ"), workItem });
+    c.summary
+        = QStringLiteral("%1 × %2 м, %3").arg(texts[0].trimmed(), texts[1].trimmed(), workItem);
     const CalculationResult area
         = makeResult(-1, QStringLiteral("Площадь участка, м2"), r.area, 4, separator, false);
     c.heading = QStringList { QStringLiteral("Условия расчета:"), workItem, area.line(),

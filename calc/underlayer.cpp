@@ -108,6 +108,8 @@ Calculation underlayerCalculation(const QString &work, int kind, const QString &
     c.work = work;
     c.inputs.append({ QStringLiteral("Вид работ"), QString::fromUtf16(k.item) });
     c.inputs.append({ volumeCaption + QStringLiteral(", м3"), volumeText });
+    c.summary = QString::fromUtf16(k.item) + QStringLiteral(", ") + volumeText.trimmed()
+        + QStringLiteral(" м3");
     c.heading = QStringList { QString::fromUtf16(k.headingLine), QStringLiteral("Условия расчета:"),
         volumeCaption + QStringLiteral(": ") + volumeText + u' '
             + QString::fromUtf16(kUnderlayerVolumeUnit),

@@ -56,14 +56,19 @@ QByteArray logFileBytes(const QString &logText)
     return toWindows1251(logText + u"\r\n"_s);
 }
 
-QString datedLogPath(const QString &currentDateText)
+QString safeFileName(const QString &text)
 {
-    QString name = currentDateText;
+    QString name = text;
     for (QChar &c : name) {
         if (c < u' ' || QStringView(u"/\\:*?\"<>|").contains(c))
             c = u'-';
     }
-    return u"data/"_s + name + u".txt"_s;
+    return name;
+}
+
+QString datedLogPath(const QString &currentDateText)
+{
+    return u"data/"_s + safeFileName(currentDateText) + u".txt"_s;
 }
 
 QString closingLogPath()
@@ -183,6 +188,11 @@ void rewriteInPlace(const QByteArray &target, const QByteArray &bytes)
 } // namespace
 
 void writeLogFile(const QString &path, const QByteArray &bytes)
+{
+    writeFileAtomically(path, bytes);
+}
+
+void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QByteArray target = QFile::encodeName(path);
 

@@ -17,6 +17,12 @@ QByteArray logFileBytes(const QString &logText);
 // the target may be written, the target is rewritten in place. Leftover temporary files of
 // killed earlier runs are removed. Throws EInOutError with the system's error code.
 void writeLogFile(const QString &path, const QByteArray &bytes);
+// The same atomic write for any file the program saves.
+void writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+// The text with every character that cannot stand in a file name (on this system or on
+// Windows) replaced by "-".
+QString safeFileName(const QString &text);
 
 // "data/" + date + ".txt"; a character that cannot stand in a file name (a "/" of a short date
 // format, say) becomes "-".

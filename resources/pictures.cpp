@@ -24,13 +24,15 @@ struct IconSizes {
 // The sizes the program loads, of those tools/make_pictures.cpp renders (the program icon's
 // larger sizes are for the desktop's icon theme). The build unpacks exactly these (the icon
 // list in CMakeLists.txt).
-const std::array<IconSizes, 12> kIcons { {
+const std::array<IconSizes, 14> kIcons { {
     { u"program", { 16, 24, 32, 48 } },
     { u"exit", { 16, 24 } },
     { u"home", { 16, 24 } },
     { u"back", { 16, 24 } },
     { u"forward", { 16, 24 } },
     { u"history", { 16, 24 } },
+    { u"add_to_statement", { 16, 24 } },
+    { u"statement", { 16, 24 } },
     { u"book_closed", { 16 } },
     { u"book_open", { 16 } },
     { u"calculator", { 16 } },

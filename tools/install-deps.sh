@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the tests and the program need, if missing.
 set -euo pipefail
 packages=(
-    build-essential cmake libmpfr-dev
+    build-essential cmake pkg-config libmpfr-dev libxlsxwriter-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     fonts-liberation2
     clang libclang-rt-14-dev clang-format

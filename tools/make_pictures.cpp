@@ -360,7 +360,8 @@ int main(int argc, char **argv)
               .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdAlphaDither | Qt::PreferDither)
               .save(QStringLiteral("resources/emblem.png"), "PNG", 100); // stored, not deflated
     ok &= renderIcon("program", { 16, 24, 32, 48, 64, 128, 256 });
-    for (const char *name : { "exit", "home", "back", "forward", "history" })
+    for (const char *name :
+        { "exit", "home", "back", "forward", "history", "add_to_statement", "statement" })
         ok &= renderIcon(name, { 16, 24 });
     for (const char *name : { "book_closed", "book_open", "calculator", "calculator_disabled",
              "pencil", "pencil_disabled" })

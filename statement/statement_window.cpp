@@ -1,0 +1,230 @@
+// The statement window: views over the statement's models, the undo actions and the exports.
+#include "statement/statement_window.h"
+
+#include "calc/errors.h"
+#include "log/log_file.h"
+#include "statement/statement_model.h"
+#include "statement/statement_print.h"
+#include "statement/statement_sheet.h"
+#include "statement/statement_xlsx.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+QByteArray statementBytes(
+    const StatementModel &model, StatementWindow::Format format, const QString &date)
+{
+    switch (format) {
+    case StatementWindow::Format::Excel:
+        return statementXlsx(model.statement(), date);
+    case StatementWindow::Format::Csv:
+        return statementCsv(model.statement(), date);
+    case StatementWindow::Format::Pdf:
+        return statementPdf(model.statement(), date);
+    }
+    return {};
+}
+
+namespace {
+QTableView *makeTable(const QString &name)
+{
+    auto *view = new QTableView;
+    view->setAccessibleName(name);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
+    view->setWordWrap(false);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+        | QAbstractItemView::AnyKeyPressed);
+    view->setTabKeyNavigation(false); // Tab leaves the table for the next control
+    return view;
+}
+
+QPushButton *makeButton(const QString &text, const QString &name)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(text).remove(u'&'));
+    return button;
+}
+} // namespace
+
+StatementWindow::StatementWindow(
+    StatementModel *model, std::function<QString()> date, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_model(model)
+    , m_totals(new TotalsModel(model, this))
+    , m_date(std::move(date))
+{
+    setWindowTitle(u"Ведомость материалов"_s);
+    setObjectName(u"StatementWindow"_s);
+    resize(900, 560);
+
+    positionsView = makeTable(u"Позиции ведомости"_s);
+    positionsView->setObjectName(u"PositionsView"_s);
+    positionsView->setModel(model);
+    positionsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    positionsView->horizontalHeader()->setStretchLastSection(false);
+    positionsView->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    totalsView = makeTable(u"Итого по материалам"_s);
+    totalsView->setObjectName(u"TotalsView"_s);
+    totalsView->setModel(m_totals);
+    totalsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    totalsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    totalsView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+
+    m_empty = new QLabel(u"Ведомость пуста. Выполните расчет и нажмите «В ведомость»."_s);
+    m_empty->setObjectName(u"EmptyNote"_s);
+
+    deleteAction = new QAction(u"&Удалить позицию"_s, this);
+    deleteAction->setObjectName(u"DeleteAction"_s);
+    deleteAction->setShortcut(QKeySequence::Delete);
+    deleteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    positionsView->addAction(deleteAction);
+    connect(deleteAction, &QAction::triggered, this, guarded([this] { deleteSelected(); }));
+
+    undoAction = model->undoStack()->createUndoAction(this, u"&Отменить"_s);
+    undoAction->setObjectName(u"UndoAction"_s);
+    undoAction->setShortcut(QKeySequence::Undo);
+    undoAction->setShortcutContext(Qt::WindowShortcut);
+    redoAction = model->undoStack()->createRedoAction(this, u"&Повторить"_s);
+    redoAction->setObjectName(u"RedoAction"_s);
+    redoAction->setShortcuts({ QKeySequence::Redo, QKeySequence(u"Ctrl+Y"_s) });
+    redoAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(undoAction);
+    addAction(redoAction);
+
+    connect(positionsView, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.addAction(deleteAction);
+        menu.addSeparator();
+        menu.addAction(undoAction);
+        menu.addAction(redoAction);
+        menu.exec(positionsView->viewport()->mapToGlobal(at));
+    });
+
+    excelButton = makeButton(u"&Excel…"_s, u"ExcelButton"_s);
+    csvButton = makeButton(u"&CSV…"_s, u"CsvButton"_s);
+    pdfButton = makeButton(u"P&DF…"_s, u"PdfButton"_s);
+    printButton = makeButton(u"&Печать…"_s, u"PrintButton"_s);
+    deleteButton = makeButton(u"&Удалить"_s, u"DeleteButton"_s);
+    excelButton->setToolTip(u"Сохранить ведомость в книгу Excel (.xlsx)"_s);
+    csvButton->setToolTip(u"Сохранить ведомость в файл CSV для электронных таблиц"_s);
+    pdfButton->setToolTip(u"Сохранить ведомость в файл PDF"_s);
+    printButton->setToolTip(u"Просмотреть и напечатать ведомость"_s);
+    deleteButton->setToolTip(u"Удалить выбранные позиции (Del)"_s);
+    connect(excelButton, &QPushButton::clicked, this,
+        guarded([this] { exportWithDialog(Format::Excel); }));
+    connect(
+        csvButton, &QPushButton::clicked, this, guarded([this] { exportWithDialog(Format::Csv); }));
+    connect(
+        pdfButton, &QPushButton::clicked, this, guarded([this] { exportWithDialog(Format::Pdf); }));
+    connect(printButton, &QPushButton::clicked, this, guarded([this] { print(); }));
+    connect(deleteButton, &QPushButton::clicked, this, guarded([this] { deleteSelected(); }));
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : { excelButton, csvButton, pdfButton, printButton })
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(deleteButton);
+
+    auto *positionsLabel = new QLabel(u"&Позиции:"_s);
+    positionsLabel->setBuddy(positionsView);
+    auto *totalsLabel = new QLabel(u"&Итого по материалам:"_s);
+    totalsLabel->setBuddy(totalsView);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(positionsLabel);
+    layout->addWidget(m_empty);
+    layout->addWidget(positionsView, 3);
+    layout->addWidget(totalsLabel);
+    layout->addWidget(totalsView, 2);
+
+    connect(model, &StatementModel::statementChanged, this, &StatementWindow::updateButtons);
+    connect(model, &QAbstractItemModel::modelReset, this,
+        [this] { positionsView->resizeColumnsToContents(); });
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first) {
+        if (first < 50) // a few rows tell the widths; a long statement keeps them
+            positionsView->resizeColumnsToContents();
+    });
+    connect(positionsView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &StatementWindow::updateButtons);
+    positionsView->resizeColumnsToContents();
+    updateButtons();
+}
+
+void StatementWindow::updateButtons()
+{
+    const bool any = m_model->rowCount() > 0;
+    m_empty->setVisible(!any);
+    for (QPushButton *b : { excelButton, csvButton, pdfButton, printButton })
+        b->setEnabled(any);
+    const bool selected = positionsView->selectionModel()->hasSelection();
+    deleteButton->setEnabled(selected);
+    deleteAction->setEnabled(selected);
+}
+
+void StatementWindow::deleteSelected()
+{
+    QList<int> rows;
+    for (const QModelIndex &i : positionsView->selectionModel()->selectedRows())
+        rows << i.row();
+    if (rows.isEmpty() && positionsView->currentIndex().isValid())
+        rows << positionsView->currentIndex().row();
+    m_model->removePositions(rows);
+}
+
+QString StatementWindow::proposedPath(Format format) const
+{
+    const QString extension = format == Format::Excel ? u"xlsx"_s
+        : format == Format::Csv                       ? u"csv"_s
+                                                      : u"pdf"_s;
+    return u"data/Ведомость "_s + safeFileName(m_date()) + u'.' + extension;
+}
+
+void StatementWindow::exportTo(Format format, const QString &path)
+{
+    writeFileAtomically(path, statementBytes(*m_model, format, m_date()));
+    m_model->markSaved();
+}
+
+void StatementWindow::exportWithDialog(Format format)
+{
+    const QString filter = format == Format::Excel ? u"Книга Excel (*.xlsx)"_s
+        : format == Format::Csv                    ? u"CSV (*.csv)"_s
+                                                   : u"PDF (*.pdf)"_s;
+    const QString path = QFileDialog::getSaveFileName(this, u"Сохранить ведомость"_s,
+        QDir::current().absoluteFilePath(proposedPath(format)), filter);
+    if (!path.isEmpty())
+        exportTo(format, path);
+}
+
+void StatementWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+        QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    printer.setDocName(u"Ведомость материалов"_s);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(u"Предварительный просмотр ведомости"_s);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+        [this](QPrinter *p) { paintStatement(m_model->statement(), m_date(), p); });
+    preview.exec();
+}
