@@ -32,10 +32,13 @@ Calculation masonryCalculation(const QString &work, const std::array<QString, 7>
     c.work = work;
     for (std::size_t i = 0; i < texts.size(); ++i)
         c.inputs.append({ QString::fromUtf16(kMasonryInputCaptions[i]), texts[i] });
-    c.summary
-        = QStringLiteral("стена %1 × %2 м, толщина %3 м, окна %4 × %5 м, двери %6 × %7 м")
-              .arg(texts[0].trimmed(), texts[1].trimmed(), texts[6].trimmed(), texts[2].trimmed(),
-                  texts[3].trimmed(), texts[4].trimmed(), texts[5].trimmed());
+    // Openings of no area are not worth a mention.
+    c.summary = QStringLiteral("стена %1 × %2 м, толщина %3 м")
+                    .arg(texts[0].trimmed(), texts[1].trimmed(), texts[6].trimmed());
+    if (r.windowArea != 0)
+        c.summary += QStringLiteral(", окна %1 × %2 м").arg(texts[2].trimmed(), texts[3].trimmed());
+    if (r.doorArea != 0)
+        c.summary += QStringLiteral(", двери %1 × %2 м").arg(texts[4].trimmed(), texts[5].trimmed());
     c.heading = QStringList { QStringLiteral("Итоги произведенного расчета:") };
     const double values[] = { r.volume, r.bricks, r.mortar, r.plugs };
     const int precisions[] = { 4, 10, 4, 4 };

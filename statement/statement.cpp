@@ -38,8 +38,8 @@ Statement::Entry Statement::makeEntry(StatementPosition position)
     Entry e { std::move(position), {} };
     const auto all = materials();
     for (const CalculationResult &r : e.position.calculation.results) {
-        if (r.kind != ResultKind::Material)
-            continue;
+        if (r.kind != ResultKind::Material || r.value == 0)
+            continue; // a material the work does not use (turf of a sowing) is no line to order
         const Material *m = findMaterial(r.material);
         if (!m)
             continue;

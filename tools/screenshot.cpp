@@ -1,7 +1,7 @@
 // Starts the real main window, sets up a scene as a user would and saves a picture of the
 // window. Used by tools/screenshot.sh for the README and the AppStream screenshot, and to look
 // at every page: screenshot OUTPUT.png
-// [masonry|home|about|section|foundation|painting|underlayer|sowing]
+// [masonry|home|about|section|foundation|painting|underlayer|sowing|statement]
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/main_window.h"
@@ -11,6 +11,8 @@
 #include "calc/sowing_page.h"
 #include "calc/underlayer_page.h"
 #include "navigation/section_tree.h"
+#include "statement/statement_model.h"
+#include "statement/statement_window.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -70,6 +72,57 @@ void setScene(TForm1 &w, const QString &scene)
         p->Edit12->setText(u"10"_s);
         p->works->button(2)->setChecked(true);
         p->BitBtn4->click();
+    } else if (scene == u"statement") {
+        // A small job: three walls, four identical column foundations, a floor and a painted
+        // steel surface, collected in the statement with names and counts.
+        StatementModel *s = w.statement();
+        const auto name = [s](const QString &text, int count) {
+            const int row = s->rowCount() - 1;
+            s->setData(s->index(row, StatementModel::Name), text);
+            s->setData(s->index(row, StatementModel::Count), count);
+        };
+        const auto wall = [&](int node, const char16_t *length, const char16_t *height,
+                              const char16_t *windows, const QString &title) {
+            select(w, node);
+            MasonryPage *p = w.TabSheet1();
+            p->Edit1->setText(QString::fromUtf16(length));
+            p->Edit2->setText(QString::fromUtf16(height));
+            p->Edit4->setText(QString::fromUtf16(windows));
+            p->Edit5->setText(u"1,5"_s);
+            p->Edit6->setText(u"0"_s);
+            p->Edit7->setText(u"0"_s);
+            p->BitBtn9->click();
+            w.AddToStatementClick();
+            name(title, 1);
+        };
+        wall(3, u"12", u"3", u"4,5", u"Стена по оси А"_s);
+        wall(3, u"12", u"3", u"3", u"Стена по оси Б"_s);
+        wall(2, u"8,4", u"3", u"0", u"Перегородка в осях 1-2"_s);
+        select(w, 7);
+        FoundationPage *f = w.TabSheet2();
+        f->Edit8->setText(u"1,2"_s);
+        f->Edit9->setText(u"1,2"_s);
+        f->Edit10->setText(u"1"_s);
+        f->classes->button(0)->setChecked(true);
+        f->BitBtn2->click();
+        w.AddToStatementClick();
+        name(u"Фундаменты под колонны К1"_s, 4);
+        select(w, 13);
+        UnderlayerPage *u = w.TabSheet7();
+        u->RadioGroup4->findChildren<QRadioButton *>().at(8)->click();
+        u->Edit15->setText(u"6,5"_s);
+        u->Button1->click();
+        w.AddToStatementClick();
+        name(u"Подготовка под полы склада"_s, 1);
+        select(w, 11);
+        PaintingPage *pt = w.TabSheet5();
+        pt->Edit13->setText(u"24"_s);
+        pt->Edit14->setText(u"3,5"_s);
+        pt->coats->button(1)->setChecked(true);
+        pt->BitBtn6->click();
+        w.AddToStatementClick();
+        name(u"Ворота и ограждение"_s, 1);
+        w.StatementClick();
     }
 }
 } // namespace
@@ -88,7 +141,10 @@ int main(int argc, char **argv)
     window.Timer1Timer();
     setScene(window, scene);
     QTimer::singleShot(500, &app, [&] {
-        window.grab().save(output);
+        if (scene == u"statement")
+            window.statementWindow()->grab().save(output);
+        else
+            window.grab().save(output);
         // Leave without the closing save: this is no user session (quit() would close the
         // window and so save).
         window.hide();
