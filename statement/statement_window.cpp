@@ -105,7 +105,13 @@ StatementWindow::StatementWindow(
     undoAction->setShortcutContext(Qt::WindowShortcut);
     redoAction = model->undoStack()->createRedoAction(this, u"&Повторить"_s);
     redoAction->setObjectName(u"RedoAction"_s);
-    redoAction->setShortcuts({ QKeySequence::Redo, QKeySequence(u"Ctrl+Y"_s) });
+    // The platform's redo keys, and both common ones whichever it has.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &k : { QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s) }) {
+        if (!redoKeys.contains(k))
+            redoKeys << k;
+    }
+    redoAction->setShortcuts(redoKeys);
     redoAction->setShortcutContext(Qt::WindowShortcut);
     addAction(undoAction);
     addAction(redoAction);

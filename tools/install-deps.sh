@@ -7,7 +7,7 @@ packages=(
     fonts-liberation2
     clang libclang-rt-14-dev clang-format
     desktop-file-utils appstream dpkg-dev
-    xvfb python3
+    xvfb python3 python3-openpyxl poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do
