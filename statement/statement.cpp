@@ -54,14 +54,24 @@ Statement::Entry Statement::makeEntry(StatementPosition position)
     return e;
 }
 
+void Statement::countUse(const Entry &entry, int delta)
+{
+    m_uses.resize(materials().size(), 0);
+    for (const auto &[material, sum] : entry.perPiece)
+        m_uses[static_cast<std::size_t>(material)] += delta;
+}
+
 void Statement::insert(int index, StatementPosition position)
 {
     position.count = std::max(1, position.count);
-    m_positions.insert(m_positions.begin() + index, makeEntry(std::move(position)));
+    Entry entry = makeEntry(std::move(position));
+    countUse(entry, +1);
+    m_positions.insert(m_positions.begin() + index, std::move(entry));
 }
 
 StatementPosition Statement::take(int index)
 {
+    countUse(m_positions.at(index), -1);
     StatementPosition p = std::move(m_positions.at(index).position);
     m_positions.erase(m_positions.begin() + index);
     return p;
@@ -79,14 +89,9 @@ void Statement::setCount(int index, int count)
 
 std::vector<int> Statement::usedMaterials() const
 {
-    std::vector<bool> used(materials().size(), false);
-    for (const Entry &e : m_positions) {
-        for (const auto &[material, sum] : e.perPiece)
-            used[material] = true;
-    }
     std::vector<int> out;
-    for (std::size_t i = 0; i < used.size(); ++i) {
-        if (used[i])
+    for (std::size_t i = 0; i < m_uses.size(); ++i) {
+        if (m_uses[i] > 0)
             out.push_back(static_cast<int>(i));
     }
     return out;

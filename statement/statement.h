@@ -52,7 +52,10 @@ private:
     };
     static Entry makeEntry(StatementPosition position);
 
+    void countUse(const Entry &entry, int delta);
+
     std::vector<Entry> m_positions;
+    std::vector<int> m_uses; // positions using each material, by material index
 };
 
 // The stored double of a sum; beyond the double range it is an infinity with the text

@@ -76,6 +76,17 @@ public:
         m_padding = std::max(2, device->logicalDpiX() / 50);
     }
 
+    // Row heights are measured once, for both passes.
+    void measure(const PaperTable &positions, const PaperTable &totals)
+    {
+        for (const PaperTable *t : { &positions, &totals }) {
+            std::vector<int> &heights = t == &positions ? m_positionHeights : m_totalHeights;
+            heights.clear();
+            for (const QStringList &row : t->rows)
+                heights.push_back(rowHeight(*t, row, m_body));
+        }
+    }
+
     // Lays out and paints the whole statement; `pageCount` is known from a first, dry pass.
     int run(const StatementSheet &sheet, const PaperTable &positions, const PaperTable &totals,
         int pageCount, bool paint)
@@ -92,7 +103,7 @@ public:
         text(QRect(m_area.left(), m_y, m_area.width(), lineHeight(m_body) * 2), sheet.subtitle,
             Qt::AlignLeft | Qt::AlignTop);
         m_y += lineHeight(m_body) * 2;
-        table(positions);
+        table(positions, m_positionHeights);
         m_y += lineHeight(m_body);
         if (m_y + lineHeight(m_bold) * 3 > bottom())
             newPage();
@@ -100,7 +111,7 @@ public:
         text(QRect(m_area.left(), m_y, m_area.width(), lineHeight(m_bold) * 2), sheet.totalsTitle,
             Qt::AlignLeft | Qt::AlignTop);
         m_y += lineHeight(m_bold) + m_padding;
-        table(totals);
+        table(totals, m_totalHeights);
         footer();
         return m_pageNumber;
     }
@@ -146,6 +157,17 @@ private:
         return out;
     }
 
+    // The lines of a text when each fits the width as it stands; empty when one needs wrapping.
+    static QStringList fittingLines(const QString &s, const QFontMetrics &fm, int width)
+    {
+        const QStringList lines = s.split(u'\n');
+        for (const QString &line : lines) {
+            if (fm.horizontalAdvance(line) > width)
+                return {};
+        }
+        return lines;
+    }
+
     int rowHeight(const PaperTable &t, const QStringList &row, const QFont &font) const
     {
         const QFontMetrics fm(font, m_device);
@@ -156,11 +178,12 @@ private:
             if (s.isEmpty())
                 continue;
             const int width = rects[c].width() - 2 * m_padding;
-            // A short one-line text needs no layout.
-            if (!s.contains(u'\n') && fm.horizontalAdvance(s) <= width)
-                continue;
-            height = std::max(
-                height, fm.boundingRect(QRect(0, 0, width, 1 << 24), kTextFlags, s).height());
+            // Lines that fit need no layout.
+            const QStringList lines = fittingLines(s, fm, width);
+            height = std::max(height,
+                !lines.isEmpty()
+                    ? static_cast<int>(lines.size()) * fm.lineSpacing()
+                    : fm.boundingRect(QRect(0, 0, width, 1 << 24), kTextFlags, s).height());
         }
         return height + 2 * m_padding;
     }
@@ -169,24 +192,37 @@ private:
     {
         if (m_paint) {
             m_painter.setFont(font);
-            for (std::size_t c = 0; c < t.widths.size(); ++c) {
-                const QRect r = cells(t, height)[c];
-                m_painter.drawRect(r);
-                m_painter.drawText(r.adjusted(m_padding, m_padding, -m_padding, -m_padding),
-                    kTextFlags, row[static_cast<qsizetype>(c)]);
+            const QFontMetrics fm(font, m_device);
+            const std::vector<QRect> rects = cells(t, height);
+            for (std::size_t c = 0; c < rects.size(); ++c) {
+                m_painter.drawRect(rects[c]);
+                const QString &s = row[static_cast<qsizetype>(c)];
+                const QRect inner = rects[c].adjusted(m_padding, m_padding, -m_padding, -m_padding);
+                // Lines that fit are drawn at their baselines, without a layout.
+                const QStringList lines = fittingLines(s, fm, inner.width());
+                if (lines.isEmpty()) {
+                    m_painter.drawText(inner, kTextFlags, s);
+                    continue;
+                }
+                int baseline = inner.top() + fm.ascent();
+                for (const QString &line : lines) {
+                    m_painter.drawText(inner.left(), baseline, line);
+                    baseline += fm.lineSpacing();
+                }
             }
         }
         m_y += height;
     }
 
-    void table(const PaperTable &t)
+    void table(const PaperTable &t, const std::vector<int> &heights)
     {
         const int headerHeight = rowHeight(t, t.header, m_bold);
         if (m_y + headerHeight * 2 > bottom())
             newPage();
         drawRow(t, t.header, m_bold, headerHeight);
-        for (const QStringList &row : t.rows) {
-            const int height = rowHeight(t, row, m_body);
+        for (std::size_t i = 0; i < t.rows.size(); ++i) {
+            const QStringList &row = t.rows[i];
+            const int height = heights[i];
             if (m_y + height > bottom()) {
                 newPage();
                 drawRow(t, t.header, m_bold, headerHeight); // the header again on each page
@@ -204,6 +240,7 @@ private:
     int m_pageNumber = 1;
     int m_pageCount = 1;
     bool m_paint = false;
+    std::vector<int> m_positionHeights, m_totalHeights;
 };
 } // namespace
 
@@ -214,6 +251,7 @@ void paintStatement(const Statement &statement, const QString &date, QPagedPaint
     const PaperTable totals = totalsTable(sheet);
     QPainter painter(device);
     StatementPainter layout(painter, device);
+    layout.measure(positions, totals);
     const int pages = layout.run(sheet, positions, totals, 0, false);
     layout.run(sheet, positions, totals, pages, true);
 }

@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -164,12 +165,22 @@ StatementWindow::StatementWindow(
     layout->addWidget(totalsView, 2);
 
     connect(model, &StatementModel::statementChanged, this, &StatementWindow::updateButtons);
-    connect(model, &QAbstractItemModel::modelReset, this,
-        [this] { positionsView->resizeColumnsToContents(); });
-    connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first) {
-        if (first < 50) // a few rows tell the widths; a long statement keeps them
+    // The columns fit their texts once the event loop is back: one fitting for many changes.
+    const auto fitColumns = [this] {
+        if (m_fitPending)
+            return;
+        m_fitPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_fitPending = false;
             positionsView->resizeColumnsToContents();
-    });
+        });
+    };
+    connect(model, &QAbstractItemModel::modelReset, this, fitColumns);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+        [fitColumns](const QModelIndex &, int first) {
+            if (first < 50) // a few rows tell the widths; a long statement keeps them
+                fitColumns();
+        });
     connect(positionsView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &StatementWindow::updateButtons);
     positionsView->resizeColumnsToContents();

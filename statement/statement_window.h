@@ -45,6 +45,7 @@ private:
     TotalsModel *m_totals;
     std::function<QString()> m_date;
     QLabel *m_empty;
+    bool m_fitPending = false;
 };
 
 // The bytes of the statement in the format, as written to its file.
