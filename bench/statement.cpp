@@ -13,7 +13,6 @@
 #include "statement/statement_model.h"
 #include "statement/statement_print.h"
 #include "statement/statement_window.h"
-#include "statement/statement_xlsx.h"
 
 #include <QElapsedTimer>
 
@@ -78,7 +77,8 @@ int main(int argc, char **argv)
     const qint64 totalsNs = t.nsecsElapsed();
 
     t.restart();
-    const QByteArray xlsx = statementXlsx(model.statement(), QStringLiteral("11.12.2026"));
+    const QByteArray xlsx
+        = statementBytes(model, StatementWindow::Format::Excel, QStringLiteral("11.12.2026"));
     const qint64 xlsxNs = t.nsecsElapsed();
     t.restart();
     const QByteArray pdf = statementPdf(model.statement(), QStringLiteral("11.12.2026"));

@@ -3,10 +3,10 @@
 
 #include "calc/errors.h"
 #include "log/log_file.h"
+#include "statement/export_module.h"
 #include "statement/statement_model.h"
 #include "statement/statement_print.h"
 #include "statement/statement_sheet.h"
-#include "statement/statement_xlsx.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,8 +16,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -29,8 +27,13 @@ QByteArray statementBytes(
     const StatementModel &model, StatementWindow::Format format, const QString &date)
 {
     switch (format) {
-    case StatementWindow::Format::Excel:
-        return statementXlsx(model.statement(), date);
+    case StatementWindow::Format::Excel: {
+        QString error;
+        const QByteArray bytes = statementExports().xlsx(model.statement(), date, &error);
+        if (!error.isEmpty())
+            throw AppError(error);
+        return bytes;
+    }
     case StatementWindow::Format::Csv:
         return statementCsv(model.statement(), date);
     case StatementWindow::Format::Pdf:
@@ -235,13 +238,5 @@ void StatementWindow::exportWithDialog(Format format)
 
 void StatementWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-        QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    printer.setDocName(u"Ведомость материалов"_s);
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(u"Предварительный просмотр ведомости"_s);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-        [this](QPrinter *p) { paintStatement(m_model->statement(), m_date(), p); });
-    preview.exec();
+    statementExports().preview(this, m_model->statement(), m_date());
 }
