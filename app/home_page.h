@@ -1,6 +1,8 @@
 // The home page: build label, emblem, subtitle, title and the hidden about note (Memo1).
 #pragma once
 
+#include "navigation/section_nodes.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -9,6 +11,8 @@ class QTextEdit;
 class HomePage : public QWidget {
     Q_OBJECT
 public:
+    static constexpr Page kPage = Page::Home;
+
     explicit HomePage(QWidget *parent = nullptr);
 
     QLabel *Label16; // "Сборка 2.1"

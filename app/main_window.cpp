@@ -49,6 +49,39 @@ constexpr QRect kTreeRect(8, 56 - kToolBarHeight, 289, 529);
 constexpr QRect kPageRect(304, 56 - kToolBarHeight, 337, 537);
 constexpr QRect kLogRect(8, 600 - kToolBarHeight, 633, 49);
 constexpr QSize kRegionsSize(kClientWidth, kClientHeight - kToolBarHeight - kStatusHeight);
+
+// The pages of the page area, in the order of Page: designer name and how each is made.
+struct PageKind {
+    Page page;
+    const char *designerName;
+    QWidget *(*make)(TForm1 &window);
+};
+template <typename PageWidget> QWidget *makeCalculator(TForm1 &window)
+{
+    return new PageWidget(window.calculationLog());
+}
+constexpr std::array<PageKind, kPageCount> kPageKinds { {
+    { Page::Home, "TabSheet3", [](TForm1 &) -> QWidget * { return new HomePage; } },
+    { Page::Masonry, "TabSheet1",
+        [](TForm1 &w) -> QWidget * {
+            return new MasonryPage(
+                w.calculationLog(), [&w] { return w.TreeView1->selectedIndex(); });
+        } },
+    { Page::Foundation, "TabSheet2", makeCalculator<FoundationPage> },
+    { Page::Sowing, "TabSheet4", makeCalculator<SowingPage> },
+    { Page::Painting, "TabSheet5", makeCalculator<PaintingPage> },
+    { Page::Section, "TabSheet6", [](TForm1 &) -> QWidget * { return new SectionPage; } },
+    { Page::Underlayer, "TabSheet7", makeCalculator<UnderlayerPage> },
+} };
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kPageKinds.size(); ++i) {
+            if (static_cast<std::size_t>(kPageKinds[i].page) != i || !kPageKinds[i].make)
+                return false;
+        }
+        return true;
+    }(),
+    "one row per page, in the order of Page");
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
@@ -201,7 +234,7 @@ QWidget *TForm1::buildClientArea()
     PageControl1 = new QStackedWidget(regions);
     PageControl1->setGeometry(kPageRect);
     NAME_WIDGET(PageControl1);
-    m_home = static_cast<HomePage *>(page(Page::Home));
+    m_home = page<HomePage>();
 
     Memo2 = new LogView(m_log.lines(), regions);
     Memo2->setGeometry(kLogRect);
@@ -230,7 +263,9 @@ QWidget *TForm1::page(Page which)
     QWidget *&slot = m_pages[static_cast<std::size_t>(which)];
     if (slot)
         return slot;
-    slot = buildPage(which);
+    const PageKind &kind = kPageKinds[static_cast<std::size_t>(which)];
+    slot = kind.make(*this);
+    slot->setObjectName(QLatin1String(kind.designerName));
     PageControl1->addWidget(slot);
     if (auto *calculator = qobject_cast<CalculatorPage *>(slot))
         connect(calculator, &CalculatorPage::shownCalculationChanged, this,
@@ -248,74 +283,6 @@ QWidget *TForm1::page(Page which)
         previous = w;
     }
     return slot;
-}
-
-QWidget *TForm1::buildPage(Page which)
-{
-    QWidget *built = nullptr;
-    const char *name = "";
-    switch (which) {
-    case Page::Home:
-        built = new HomePage;
-        name = "TabSheet3";
-        break;
-    case Page::Masonry:
-        built = new MasonryPage(m_log, [this] { return TreeView1->selectedIndex(); });
-        name = "TabSheet1";
-        break;
-    case Page::Foundation:
-        built = new FoundationPage(m_log);
-        name = "TabSheet2";
-        break;
-    case Page::Sowing:
-        built = new SowingPage(m_log);
-        name = "TabSheet4";
-        break;
-    case Page::Painting:
-        built = new PaintingPage(m_log);
-        name = "TabSheet5";
-        break;
-    case Page::Section:
-        built = new SectionPage;
-        name = "TabSheet6";
-        break;
-    case Page::Underlayer:
-        built = new UnderlayerPage(m_log);
-        name = "TabSheet7";
-        break;
-    }
-    built->setObjectName(QLatin1String(name));
-    return built;
-}
-
-MasonryPage *TForm1::TabSheet1()
-{
-    return static_cast<MasonryPage *>(page(Page::Masonry));
-}
-
-FoundationPage *TForm1::TabSheet2()
-{
-    return static_cast<FoundationPage *>(page(Page::Foundation));
-}
-
-SowingPage *TForm1::TabSheet4()
-{
-    return static_cast<SowingPage *>(page(Page::Sowing));
-}
-
-PaintingPage *TForm1::TabSheet5()
-{
-    return static_cast<PaintingPage *>(page(Page::Painting));
-}
-
-SectionPage *TForm1::TabSheet6()
-{
-    return static_cast<SectionPage *>(page(Page::Section));
-}
-
-UnderlayerPage *TForm1::TabSheet7()
-{
-    return static_cast<UnderlayerPage *>(page(Page::Underlayer));
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -495,7 +462,7 @@ void TForm1::routeSelected(RouteCause cause)
     StatusPanel0->setText(u"Текущий расчет: "_s + nodeText(index));
     routeNode(index, cause, decimalSeparator(), *this);
     if (cause == RouteCause::Click)
-        m_log.append(u"Выбрано:  "_s + nodeText(index));
+        m_log.append(selectionLine(index));
 }
 
 void TForm1::TreeView1Change()
@@ -513,11 +480,11 @@ void TForm1::step(int delta)
     const int index = TreeView1->selectedIndex();
     if (index < 0)
         return;
-    const int target = index + delta;
-    if (target >= 0 && target < kNodeCount)
+    const int target = stepTarget(index, delta);
+    if (target != index)
         TreeView1->selectIndex(target); // runs TreeView1Change before going on
     TreeView1->setFocus(Qt::OtherFocusReason);
-    m_log.append(u"Перемещение: "_s + nodeText(TreeView1->selectedIndex()));
+    m_log.append(moveLine(TreeView1->selectedIndex()));
 }
 
 void TForm1::ToolButton8Click()
@@ -548,12 +515,12 @@ void TForm1::showPage(Page page)
 
 void TForm1::setSectionName(const QString &name)
 {
-    TabSheet6()->Label76->setText(name);
+    page<SectionPage>()->Label76->setText(name);
 }
 
 void TForm1::setThickness(const QString &text)
 {
-    TabSheet1()->Edit3->setText(text);
+    page<MasonryPage>()->Edit3->setText(text);
 }
 
 void TForm1::setAboutNoteVisible(bool visible)

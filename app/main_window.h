@@ -86,20 +86,20 @@ public:
     // The pages. The home page is built with the window; every other page the first time it is
     // needed (shown, written to by the routing, or asked for here), so that the first frame
     // waits for none of them. A page is built once and kept.
+    // The designer names: TabSheet1 masonry, TabSheet2 foundation, TabSheet3 home, TabSheet4
+    // sowing, TabSheet5 painting, TabSheet6 section overview, TabSheet7 underlayer.
     QWidget *page(Page which);
-    HomePage *TabSheet3() { return m_home; }
+    template <typename PageWidget> PageWidget *page()
+    {
+        return static_cast<PageWidget *>(page(PageWidget::kPage));
+    }
+
     // The statement of materials, made when first used.
     StatementModel *statement();
     StatementWindow *statementWindow();
     // Asked on closing while the statement has unsaved changes; tests answer it themselves.
     // Returns QMessageBox::Yes, No or Cancel.
     std::function<int()> askToSaveStatement;
-    MasonryPage *TabSheet1();
-    FoundationPage *TabSheet2();
-    SowingPage *TabSheet4();
-    PaintingPage *TabSheet5();
-    SectionPage *TabSheet6();
-    UnderlayerPage *TabSheet7();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -113,7 +113,6 @@ private:
 
     void buildActions();
     QWidget *buildClientArea();
-    QWidget *buildPage(Page which);
     void routeSelected(RouteCause cause);
     QString closingLine() const;
     void updateAddToStatement();

@@ -1,6 +1,8 @@
 // The section overview page: six photographs in two staggered columns and the section name.
 #pragma once
 
+#include "navigation/section_nodes.h"
+
 #include <QWidget>
 
 #include <array>
@@ -10,6 +12,8 @@ class QLabel;
 class SectionPage : public QWidget {
     Q_OBJECT
 public:
+    static constexpr Page kPage = Page::Section;
+
     explicit SectionPage(QWidget *parent = nullptr);
 
     QLabel *Label75; // "Раздел программы:"

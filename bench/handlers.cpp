@@ -9,6 +9,7 @@
 #include "calc/painting_page.h"
 #include "calc/sowing_page.h"
 #include "calc/underlayer_page.h"
+#include "navigation/section_nodes.h"
 #include "navigation/section_tree.h"
 
 #include <QAbstractButton>
@@ -60,29 +61,29 @@ int main(int argc, char **argv)
             "first show, %-16s %7.2f ms (built and painted)\n", name, t.nsecsElapsed() / 1e6);
     }
 
-    w.TreeView1->selectIndex(3);
-    MasonryPage *m = w.TabSheet1();
+    w.TreeView1->selectIndex(kMasonry360Node);
+    MasonryPage *m = w.page<MasonryPage>();
     m->Edit1->setText(QStringLiteral("10"));
     m->Edit2->setText(QStringLiteral("3"));
     measure("masonry (BitBtn9)", [m] { m->BitBtn9Click(); });
 
-    FoundationPage *f = w.TabSheet2();
+    FoundationPage *f = w.page<FoundationPage>();
     f->Edit8->setText(QStringLiteral("2"));
     f->Edit9->setText(QStringLiteral("1,5"));
     f->Edit10->setText(QStringLiteral("0,8"));
     f->classes->button(0)->setChecked(true);
     measure("foundation (BitBtn2)", [f] { f->BitBtn2Click(); });
 
-    PaintingPage *p = w.TabSheet5();
+    PaintingPage *p = w.page<PaintingPage>();
     p->Edit13->setText(QStringLiteral("4"));
     p->Edit14->setText(QStringLiteral("5"));
     measure("painting (BitBtn6)", [p] { p->BitBtn4Click(); });
 
-    UnderlayerPage *u = w.TabSheet7();
+    UnderlayerPage *u = w.page<UnderlayerPage>();
     u->RadioGroup4->findChildren<QRadioButton *>().at(7)->setChecked(true);
     measure("underlayer (Button1)", [u] { u->Button1Click(); });
 
-    SowingPage *s = w.TabSheet4();
+    SowingPage *s = w.page<SowingPage>();
     s->Edit11->setText(QStringLiteral("10"));
     s->Edit12->setText(QStringLiteral("10"));
     s->works->button(2)->setChecked(true);

@@ -8,6 +8,8 @@
 //   BitBtn1 Clear, BitBtn2 Calculate
 #pragma once
 
+#include "navigation/section_nodes.h"
+
 #include "calc/page_kit.h"
 
 #include <QWidget>
@@ -31,6 +33,8 @@ protected:
 class FoundationPage : public CalculatorPage {
     Q_OBJECT
 public:
+    static constexpr Page kPage = Page::Foundation;
+
     explicit FoundationPage(CalculationLog &log, QWidget *parent = nullptr);
 
     void Label36Click(); // the volume link

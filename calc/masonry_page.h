@@ -12,6 +12,8 @@
 //   BitBtn8 Clear, BitBtn9 Calculate
 #pragma once
 
+#include "navigation/section_nodes.h"
+
 #include "calc/page_kit.h"
 
 #include <QWidget>
@@ -23,6 +25,8 @@ class CalculationLog;
 class MasonryPage : public CalculatorPage {
     Q_OBJECT
 public:
+    static constexpr Page kPage = Page::Masonry;
+
     // `selectedNode` answers which tree node is selected (-1 for none).
     MasonryPage(CalculationLog &log, std::function<int()> selectedNode, QWidget *parent = nullptr);
 

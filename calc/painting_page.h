@@ -8,6 +8,8 @@
 //   BitBtn5 Clear, BitBtn6 Calculate
 #pragma once
 
+#include "navigation/section_nodes.h"
+
 #include "calc/page_kit.h"
 
 #include <QWidget>
@@ -17,6 +19,8 @@ class CalculationLog;
 class PaintingPage : public CalculatorPage {
     Q_OBJECT
 public:
+    static constexpr Page kPage = Page::Painting;
+
     explicit PaintingPage(CalculationLog &log, QWidget *parent = nullptr);
 
     // Calculate. The routine keeps its historical name BitBtn4Click although it is bound to this

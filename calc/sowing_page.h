@@ -7,6 +7,8 @@
 //   BitBtn3 Clear, BitBtn4 Calculate
 #pragma once
 
+#include "navigation/section_nodes.h"
+
 #include "calc/page_kit.h"
 
 #include <QWidget>
@@ -16,6 +18,8 @@ class CalculationLog;
 class SowingPage : public CalculatorPage {
     Q_OBJECT
 public:
+    static constexpr Page kPage = Page::Sowing;
+
     explicit SowingPage(CalculationLog &log, QWidget *parent = nullptr);
 
     void BitBtn4Click(); // Calculate

@@ -8,6 +8,8 @@
 //   Button1      Calculate, Button2 Clear; tab order Calculate, kinds, volume, Clear
 #pragma once
 
+#include "navigation/section_nodes.h"
+
 #include "calc/page_kit.h"
 
 #include <QWidget>
@@ -22,6 +24,8 @@ class QRadioButton;
 class UnderlayerPage : public CalculatorPage {
     Q_OBJECT
 public:
+    static constexpr Page kPage = Page::Underlayer;
+
     explicit UnderlayerPage(CalculationLog &log, QWidget *parent = nullptr);
 
     void RadioGroup4Click(int kind); // a real change of kind

@@ -4,10 +4,15 @@
 static_assert(
     [] {
         for (int i = 0; i < kNodeCount; ++i) {
-            const int parent = kSectionNodes[i].parent;
-            if (parent >= i || (parent >= 0 && kSectionNodes[parent].parent != -1))
+            const SectionNode &n = kSectionNodes[i];
+            if (!n.text) // a row missing from the table
+                return false;
+            if (n.parent >= i || (n.parent >= 0 && kSectionNodes[n.parent].parent != -1))
+                return false;
+            if ((n.effect == SideEffect::Thickness) != (n.thickness != nullptr))
                 return false;
         }
         return true;
     }(),
-    "a parent comes before its children and lies at the top level");
+    "every node has a row; a parent comes before its children and lies at the top level; "
+    "exactly the thickness routes carry a thickness");

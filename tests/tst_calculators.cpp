@@ -5,6 +5,7 @@
 #include "calc/painting.h"
 #include "calc/sowing.h"
 #include "calc/underlayer.h"
+#include "navigation/section_nodes.h"
 
 #include "calculator_cases.h"
 
@@ -112,7 +113,7 @@ void TestCalculators::masonry()
 
 void TestCalculators::masonryWithoutMasonryNode()
 {
-    QVERIFY(masonryVariantForNode(9) == nullptr);
+    QVERIFY(masonryVariantForNode(kFireProtectionNode) == nullptr);
     const MasonryResult r = computeMasonry({ 10, 3, 0, 0, 0, 0, 0.24L }, nullptr);
     QCOMPARE(shown(r.volume), u"7,2"_s);
     QCOMPARE(r.bricks, 0.0);
@@ -122,8 +123,9 @@ void TestCalculators::masonryWithoutMasonryNode()
 
 void TestCalculators::masonryOverflow()
 {
-    QVERIFY_THROWS_EXCEPTION(
-        EOverflow, computeMasonry({ 1e200L, 1e200L, 0, 0, 0, 0, 0.24L }, masonryVariantForNode(2)));
+    QVERIFY_THROWS_EXCEPTION(EOverflow,
+        computeMasonry(
+            { 1e200L, 1e200L, 0, 0, 0, 0, 0.24L }, masonryVariantForNode(kMasonry240Node)));
 }
 
 void TestCalculators::underlayer_data()

@@ -9,6 +9,7 @@
 #include "calc/painting_page.h"
 #include "calc/sowing_page.h"
 #include "calc/underlayer_page.h"
+#include "navigation/section_nodes.h"
 #include "navigation/section_tree.h"
 #include "test_support.h"
 #include "window_fixture.h"
@@ -101,11 +102,11 @@ void TestKeyboardAccess::tabFromTheTreeEntersThePage_data()
 {
     QTest::addColumn<int>("node");
     QTest::addColumn<QString>("page");
-    QTest::newRow("masonry") << 3 << u"TabSheet1"_s;
-    QTest::newRow("foundation") << 7 << u"TabSheet2"_s;
-    QTest::newRow("painting") << 11 << u"TabSheet5"_s;
-    QTest::newRow("underlayer") << 13 << u"TabSheet7"_s;
-    QTest::newRow("sowing") << 15 << u"TabSheet4"_s;
+    QTest::newRow("masonry") << int(kMasonry360Node) << u"TabSheet1"_s;
+    QTest::newRow("foundation") << int(kFoundationNode) << u"TabSheet2"_s;
+    QTest::newRow("painting") << int(kPaintingNode) << u"TabSheet5"_s;
+    QTest::newRow("underlayer") << int(kUnderlayerNode) << u"TabSheet7"_s;
+    QTest::newRow("sowing") << int(kSowingNode) << u"TabSheet4"_s;
 }
 
 void TestKeyboardAccess::tabFromTheTreeEntersThePage()
@@ -123,8 +124,8 @@ void TestKeyboardAccess::tabFromTheTreeEntersThePage()
 
 void TestKeyboardAccess::masonryByKeys()
 {
-    downTo(3);
-    MasonryPage *page = m_window->TabSheet1();
+    downTo(kMasonry360Node);
+    MasonryPage *page = m_window->page<MasonryPage>();
     key(Qt::Key_Tab);
     QCOMPARE(focus(), page->Edit1);
     page->Edit1->selectAll();
@@ -140,8 +141,8 @@ void TestKeyboardAccess::masonryByKeys()
 
 void TestKeyboardAccess::foundationByKeys()
 {
-    downTo(7);
-    FoundationPage *page = m_window->TabSheet2();
+    downTo(kFoundationNode);
+    FoundationPage *page = m_window->page<FoundationPage>();
     tabTo(page->Edit8);
     page->Edit8->selectAll();
     type("2");
@@ -165,8 +166,8 @@ void TestKeyboardAccess::foundationByKeys()
 
 void TestKeyboardAccess::paintingByKeys()
 {
-    downTo(11);
-    PaintingPage *page = m_window->TabSheet5();
+    downTo(kPaintingNode);
+    PaintingPage *page = m_window->page<PaintingPage>();
     tabTo(page->Edit13);
     page->Edit13->selectAll();
     type("4");
@@ -183,8 +184,8 @@ void TestKeyboardAccess::paintingByKeys()
 
 void TestKeyboardAccess::underlayerByKeys()
 {
-    downTo(13);
-    UnderlayerPage *page = m_window->TabSheet7();
+    downTo(kUnderlayerNode);
+    UnderlayerPage *page = m_window->page<UnderlayerPage>();
     key(Qt::Key_Tab);
     QCOMPARE(focus(), page->Button1); // the page's order starts at Calculate
     key(Qt::Key_Tab);
@@ -202,8 +203,8 @@ void TestKeyboardAccess::underlayerByKeys()
 
 void TestKeyboardAccess::sowingByKeys()
 {
-    downTo(15);
-    SowingPage *page = m_window->TabSheet4();
+    downTo(kSowingNode);
+    SowingPage *page = m_window->page<SowingPage>();
     tabTo(page->Edit11);
     page->Edit11->selectAll();
     type("10");
@@ -222,8 +223,8 @@ void TestKeyboardAccess::focusStaysAfterTheErrorBox()
 {
     // The real error box, closed by Enter as a user would.
     ErrorSink recorder = setErrorSink(showErrorBox);
-    downTo(2);
-    MasonryPage *page = m_window->TabSheet1();
+    downTo(kMasonry240Node);
+    MasonryPage *page = m_window->page<MasonryPage>();
     key(Qt::Key_Tab);
     page->Edit1->clear();
     QTimer::singleShot(0, this, [] {
@@ -271,7 +272,7 @@ void TestKeyboardAccess::resultLabelsSpeakTheirTextAndCaption()
         "Label94", "Label95", "Label96", "Label97", "Label98", "Label99", "Label100", "Label102",
         "Label76" };
     buildEveryPage();
-    downTo(3);
+    downTo(kMasonry360Node);
     key(Qt::Key_Tab);
     key(Qt::Key_Return);
     for (const char *name : results) {
@@ -327,8 +328,8 @@ void TestKeyboardAccess::toolTipsAreWrapped()
 
 void TestKeyboardAccess::volumeLinkShowsFocus()
 {
-    QLabel *link = m_window->TabSheet2()->Label36;
-    downTo(7); // the foundation node
+    QLabel *link = m_window->page<FoundationPage>()->Label36;
+    downTo(kFoundationNode);
     const QImage plain = link->grab().toImage();
     tabTo(link);
     QVERIFY(link->grab().toImage() != plain);

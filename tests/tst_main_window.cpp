@@ -7,6 +7,7 @@
 #include "app/section_page.h"
 #include "calc/masonry_page.h"
 #include "log/log_file.h"
+#include "navigation/section_nodes.h"
 #include "navigation/section_tree.h"
 #include "test_support.h"
 #include "window_fixture.h"
@@ -123,7 +124,7 @@ void TestMainWindow::clickNode(int index)
 void TestMainWindow::startUpState()
 {
     QCOMPARE(m_window->windowTitle(), u"Кладомер 2 "_s);
-    QCOMPARE(currentPage(), m_window->TabSheet3());
+    QCOMPARE(currentPage(), m_window->page<HomePage>());
     QCOMPARE(m_window->TreeView1->selectedIndex(), -1);
     QCOMPARE(m_window->StatusPanel0->text(), kGreeting);
     QCOMPARE(m_window->StatusPanel1->text(), QString());
@@ -131,12 +132,12 @@ void TestMainWindow::startUpState()
     QCOMPARE(m_window->currentDateText(), QString());
     QCOMPARE(log(), QStringList { u"Ведеться история расчетов программы \"Кладомер 2\""_s });
     QCOMPARE(m_window->Memo2->toPlainText(), log().join(u'\n'));
-    QVERIFY(m_window->TabSheet3()->Memo1->isHidden());
-    QVERIFY(m_window->TabSheet3()->Label77->isVisible());
-    QVERIFY(!m_window->TabSheet3()->Emblem->pixmap().isNull());
+    QVERIFY(m_window->page<HomePage>()->Memo1->isHidden());
+    QVERIFY(m_window->page<HomePage>()->Label77->isVisible());
+    QVERIFY(!m_window->page<HomePage>()->Emblem->pixmap().isNull());
     // Only the home page is built before the first frame; the others when first needed.
     QCOMPARE(m_window->PageControl1->count(), 1);
-    QCOMPARE(m_window->TabSheet1()->Edit3->text(), u"0,24"_s);
+    QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), u"0,24"_s);
     for (int i = 0; i < kNodeCount; ++i)
         QVERIFY(!m_window->TreeView1->node(i)->isExpanded());
     QCOMPARE(m_window->ToolBar1->widgetForAction(m_window->ToolButton4)->toolTip(),
@@ -203,10 +204,10 @@ void TestMainWindow::clickRoutesAndLogs()
     QCOMPARE(currentPage()->objectName(), page);
     QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: "_s + text);
     if (!sectionName.isEmpty())
-        QCOMPARE(m_window->TabSheet6()->Label76->text(), sectionName);
-    QCOMPARE(m_window->TabSheet1()->Edit3->text(), thickness);
+        QCOMPARE(m_window->page<SectionPage>()->Label76->text(), sectionName);
+    QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), thickness);
     if (noteVisible >= 0)
-        QCOMPARE(!m_window->TabSheet3()->Memo1->isHidden(), bool(noteVisible));
+        QCOMPARE(!m_window->page<HomePage>()->Memo1->isHidden(), bool(noteVisible));
     QCOMPARE(log().last(), u"Выбрано:  "_s + text);
     QCOMPARE(log().count(u"Выбрано:  "_s + text), 1);
     QVERIFY(m_errors->messages.isEmpty());
@@ -226,38 +227,40 @@ void TestMainWindow::selectionChangeRoutesWithoutLogging()
     m_window->TreeView1->selectIndex(node);
     QCOMPARE(currentPage()->objectName(), page);
     QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: "_s + nodeText(node));
-    QCOMPARE(m_window->TabSheet1()->Edit3->text(), thickness);
+    QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), thickness);
     const bool expectedNote = node == 13 ? false : noteVisible == 1;
-    QCOMPARE(!m_window->TabSheet3()->Memo1->isHidden(), expectedNote);
+    QCOMPARE(!m_window->page<HomePage>()->Memo1->isHidden(), expectedNote);
     QCOMPARE(log().size(), 1);
 }
 
 void TestMainWindow::fireProtectionLeavesThePage()
 {
-    clickNode(3);
-    clickNode(9);
-    QCOMPARE(currentPage(), m_window->TabSheet1());
-    QCOMPARE(m_window->TabSheet1()->Edit3->text(), u"0,36"_s);
+    clickNode(kMasonry360Node);
+    clickNode(kFireProtectionNode);
+    QCOMPARE(currentPage(), m_window->page<MasonryPage>());
+    QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), u"0,36"_s);
     QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: Огнезащита"_s);
     QCOMPARE(log().last(), u"Выбрано:  Огнезащита"_s);
 }
 
 void TestMainWindow::clickOnSelectedNodeOrEmptySpaceLogsAgain()
 {
-    clickNode(2);
-    const QString line = u"Выбрано:  "_s + nodeText(2);
-    clickAt(m_window->TreeView1->visualItemRect(m_window->TreeView1->node(2)).center());
+    clickNode(kMasonry240Node);
+    const QString line = u"Выбрано:  "_s + nodeText(kMasonry240Node);
+    clickAt(
+        m_window->TreeView1->visualItemRect(m_window->TreeView1->node(kMasonry240Node)).center());
     QCOMPARE(log().count(line), 2);
     // Empty space under the last node: Qt would clear the selection; the tree keeps it.
     clickAt(QPoint(40, m_window->TreeView1->viewport()->height() - 5));
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kMasonry240Node));
     QCOMPARE(log().count(line), 3);
-    QCOMPARE(currentPage(), m_window->TabSheet1());
+    QCOMPARE(currentPage(), m_window->page<MasonryPage>());
     // The expand button of another branch opens it and leaves the selection where it was.
-    const QRect row = m_window->TreeView1->visualItemRect(m_window->TreeView1->node(6));
+    const QRect row
+        = m_window->TreeView1->visualItemRect(m_window->TreeView1->node(kMonolithicSectionNode));
     clickAt(QPoint(row.left() - m_window->TreeView1->indentation() / 2, row.center().y()));
-    QVERIFY(m_window->TreeView1->node(6)->isExpanded());
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
+    QVERIFY(m_window->TreeView1->node(kMonolithicSectionNode)->isExpanded());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kMasonry240Node));
     QCOMPARE(log().count(line), 4);
 }
 
@@ -269,24 +272,24 @@ void TestMainWindow::firstFocusSelectsNothing()
     QCOMPARE(m_window->TreeView1->selectedIndex(), -1);
     QCOMPARE(m_window->StatusPanel0->text(), kGreeting);
     // Ctrl+click on a selected node does not empty the selection either.
-    clickNode(0);
+    clickNode(kHomeNode);
     QTest::mouseClick(m_window->TreeView1->viewport(), Qt::LeftButton, Qt::ControlModifier,
-        m_window->TreeView1->visualItemRect(m_window->TreeView1->node(0)).center());
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 0);
+        m_window->TreeView1->visualItemRect(m_window->TreeView1->node(kHomeNode)).center());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kHomeNode));
 }
 
 void TestMainWindow::keyboardSelectionLogsNothing()
 {
-    clickNode(0);
+    clickNode(kHomeNode);
     const int lines = log().size();
     QTest::keyClick(m_window->TreeView1, Qt::Key_Down);
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 1);
-    QCOMPARE(currentPage(), m_window->TabSheet6());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kBrickSectionNode));
+    QCOMPARE(currentPage(), m_window->page<SectionPage>());
     QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: Конструкции из кирпича"_s);
     // Auto-expand: the selected node opened, so Down walks into the branch.
     QTest::keyClick(m_window->TreeView1, Qt::Key_Down);
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
-    QCOMPARE(currentPage(), m_window->TabSheet1());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kMasonry240Node));
+    QCOMPARE(currentPage(), m_window->page<MasonryPage>());
     QCOMPARE(log().size(), lines);
 }
 
@@ -294,15 +297,16 @@ void TestMainWindow::bookImagesFollowSelection()
 {
     const auto key = [this](int i) { return m_window->TreeView1->node(i)->icon(0).cacheKey(); };
     const qint64 closed = key(0);
-    clickNode(1);
+    clickNode(kBrickSectionNode);
     const qint64 open = key(1);
     QVERIFY(open != closed);
     QCOMPARE(key(0), closed);
-    clickNode(12); // "Полы" keeps the closed book
+    clickNode(kFloorsNode); // "Полы" keeps the closed book
     QCOMPARE(key(12), closed);
     QCOMPARE(key(1), closed);
-    QVERIFY(!m_window->TreeView1->node(1)->isExpanded()); // lost the selection: collapsed
-    QVERIFY(m_window->TreeView1->node(12)->isExpanded());
+    QVERIFY(!m_window->TreeView1->node(kBrickSectionNode)
+                 ->isExpanded()); // lost the selection: collapsed
+    QVERIFY(m_window->TreeView1->node(kFloorsNode)->isExpanded());
 }
 
 void TestMainWindow::backAndForward_data()
@@ -311,12 +315,18 @@ void TestMainWindow::backAndForward_data()
     QTest::addColumn<bool>("forward");
     QTest::addColumn<int>("to");
     QTest::addColumn<QString>("page");
-    QTest::newRow("back at the first node") << 0 << false << 0 << u"TabSheet3"_s;
-    QTest::newRow("forward at the last node") << 16 << true << 16 << u"TabSheet3"_s;
-    QTest::newRow("forward into a closed branch") << 1 << true << 2 << u"TabSheet1"_s;
-    QTest::newRow("forward out of a branch") << 5 << true << 6 << u"TabSheet6"_s;
-    QTest::newRow("back into the previous branch") << 6 << false << 5 << u"TabSheet1"_s;
-    QTest::newRow("back onto fire protection") << 10 << false << 9 << u"TabSheet6"_s;
+    QTest::newRow("back at the first node")
+        << int(kHomeNode) << false << int(kHomeNode) << u"TabSheet3"_s;
+    QTest::newRow("forward at the last node")
+        << int(kAboutNode) << true << int(kAboutNode) << u"TabSheet3"_s;
+    QTest::newRow("forward into a closed branch")
+        << int(kBrickSectionNode) << true << int(kMasonry240Node) << u"TabSheet1"_s;
+    QTest::newRow("forward out of a branch")
+        << int(kMasonry600Node) << true << int(kMonolithicSectionNode) << u"TabSheet6"_s;
+    QTest::newRow("back into the previous branch")
+        << int(kMonolithicSectionNode) << false << int(kMasonry600Node) << u"TabSheet1"_s;
+    QTest::newRow("back onto fire protection")
+        << int(kMetalSectionNode) << false << int(kFireProtectionNode) << u"TabSheet6"_s;
 }
 
 void TestMainWindow::backAndForward()
@@ -343,7 +353,7 @@ void TestMainWindow::backAndForward()
     else
         QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: "_s + nodeText(to));
     if (to == 5)
-        QCOMPARE(m_window->TabSheet1()->Edit3->text(), u"0,6"_s);
+        QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), u"0,6"_s);
 }
 
 void TestMainWindow::backAndForwardWithoutSelectionDoNothing()
@@ -359,37 +369,38 @@ void TestMainWindow::backAndForwardWithoutSelectionDoNothing()
 
 void TestMainWindow::menuItemsStepLikeTheButtons()
 {
-    clickNode(3);
+    clickNode(kMasonry360Node);
     m_window->ForwardItem->trigger();
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 4);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kMasonry480Node));
     m_window->BackItem->trigger();
     m_window->BackItem->trigger();
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 2);
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kMasonry240Node));
     QCOMPARE(log().mid(log().size() - 3),
-        (QStringList { u"Перемещение: "_s + nodeText(4), u"Перемещение: "_s + nodeText(3),
-            u"Перемещение: "_s + nodeText(2) }));
+        (QStringList { u"Перемещение: "_s + nodeText(kMasonry480Node),
+            u"Перемещение: "_s + nodeText(kMasonry360Node),
+            u"Перемещение: "_s + nodeText(kMasonry240Node) }));
 }
 
 void TestMainWindow::homeAndAbout()
 {
     QWidget *home = m_window->ToolBar1->widgetForAction(m_window->ToolButton1);
-    clickNode(7);
+    clickNode(kFoundationNode);
     QTest::mouseClick(home, Qt::LeftButton);
-    QCOMPARE(currentPage(), m_window->TabSheet3());
-    QVERIFY(m_window->TabSheet3()->Memo1->isVisible());
-    clickNode(0);
-    QVERIFY(!m_window->TabSheet3()->Memo1->isVisible());
-    clickNode(4);
+    QCOMPARE(currentPage(), m_window->page<HomePage>());
+    QVERIFY(m_window->page<HomePage>()->Memo1->isVisible());
+    clickNode(kHomeNode);
+    QVERIFY(!m_window->page<HomePage>()->Memo1->isVisible());
+    clickNode(kMasonry480Node);
     const int lines = log().size();
     const QString status = m_window->StatusPanel0->text();
     QTest::mouseClick(home, Qt::LeftButton);
-    QVERIFY(!m_window->TabSheet3()->Memo1->isVisible());
-    QCOMPARE(m_window->TabSheet1()->Edit3->text(), u"0,48"_s);
+    QVERIFY(!m_window->page<HomePage>()->Memo1->isVisible());
+    QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), u"0,48"_s);
 
     m_window->N4->trigger();
-    QCOMPARE(currentPage(), m_window->TabSheet3());
-    QVERIFY(m_window->TabSheet3()->Memo1->isVisible());
-    QCOMPARE(m_window->TreeView1->selectedIndex(), 4);
+    QCOMPARE(currentPage(), m_window->page<HomePage>());
+    QVERIFY(m_window->page<HomePage>()->Memo1->isVisible());
+    QCOMPARE(m_window->TreeView1->selectedIndex(), int(kMasonry480Node));
     QCOMPARE(m_window->StatusPanel0->text(), status);
     QCOMPARE(log().size(), lines);
 }
@@ -397,9 +408,9 @@ void TestMainWindow::homeAndAbout()
 void TestMainWindow::thicknessFollowsRegionalSeparator()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    clickNode(4);
-    QCOMPARE(m_window->TabSheet1()->Edit3->text(), u"0.48"_s);
-    MasonryPage *page = m_window->TabSheet1();
+    clickNode(kMasonry480Node);
+    QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), u"0.48"_s);
+    MasonryPage *page = m_window->page<MasonryPage>();
     typeInto(page->Edit1, u"12"_s);
     typeInto(page->Edit2, u"3"_s);
     QTest::mouseClick(page->BitBtn9, Qt::LeftButton);
@@ -524,7 +535,7 @@ void TestMainWindow::failedCloseKeepsWindowOpen()
 void TestMainWindow::sessionEndSavesHistory()
 {
     tick();
-    clickNode(3);
+    clickNode(kMasonry360Node);
     // The session's request saves the log as it stands, adding no closing line.
     const QStringList before = log();
     QVERIFY(m_window->commitData());
@@ -540,7 +551,7 @@ void TestMainWindow::sessionEndSavesHistory()
 void TestMainWindow::exitWithoutCloseSavesHistory()
 {
     tick();
-    clickNode(3);
+    clickNode(kMasonry360Node);
     m_window->saveHistoryAtExit();
     const QStringList lines = log();
     QCOMPARE(readFile(u"data/history.txt"_s),
@@ -569,8 +580,8 @@ void TestMainWindow::historyWithSlashesInTheDate()
 
 void TestMainWindow::photographsDecode()
 {
-    clickNode(1);
-    for (QLabel *photo : m_window->TabSheet6()->photos) {
+    clickNode(kBrickSectionNode);
+    for (QLabel *photo : m_window->page<SectionPage>()->photos) {
         QCOMPARE(photo->pixmap().size(), QSize(150, 113));
         QCOMPARE(photo->size(), QSize(150, 113));
     }
@@ -659,18 +670,18 @@ void TestMainWindow::statusPanelsNameWhatTheyShow()
     QCOMPARE(panel0->text(QAccessible::Name), kGreeting);
     QCOMPARE(panel0->text(QAccessible::Description), u"Текущий расчет"_s);
     QCOMPARE(panel1->text(QAccessible::Description), u"Текущее время"_s);
-    clickNode(3);
+    clickNode(kMasonry360Node);
     QCOMPARE(panel0->text(QAccessible::Name), m_window->StatusPanel0->text());
-    QCOMPARE(panel0->text(QAccessible::Name), u"Текущий расчет: "_s + nodeText(3));
+    QCOMPARE(panel0->text(QAccessible::Name), u"Текущий расчет: "_s + nodeText(kMasonry360Node));
     tick();
     QCOMPARE(panel1->text(QAccessible::Name), u"Текущее время: 14:05:09"_s);
 }
 
 void TestMainWindow::selectionHighlightOnlyWithFocus()
 {
-    clickNode(3);
+    clickNode(kMasonry360Node);
     SectionTree *tree = m_window->TreeView1;
-    const QRect row = tree->visualItemRect(tree->node(3));
+    const QRect row = tree->visualItemRect(tree->node(kMasonry360Node));
     const QPoint probe(row.right() - 2, row.center().y()); // right of the text
     const auto colourAt = [&] { return tree->viewport()->grab().toImage().pixelColor(probe); };
     const QColor base = QApplication::palette(tree).color(QPalette::Active, QPalette::Base);
@@ -679,7 +690,8 @@ void TestMainWindow::selectionHighlightOnlyWithFocus()
     QVERIFY(colourAt() != base);
     m_window->Memo2->setFocus();
     QCOMPARE(colourAt(), base);
-    QVERIFY(tree->node(3)->icon(0).cacheKey() != tree->node(4)->icon(0).cacheKey());
+    QVERIFY(tree->node(kMasonry360Node)->icon(0).cacheKey()
+        != tree->node(kMasonry480Node)->icon(0).cacheKey());
     tree->setFocus();
     QVERIFY(colourAt() != base);
 }

@@ -1,5 +1,6 @@
 // The routing table: page and side effect of every node, for a selection change and a click.
 #include "navigation/routing.h"
+#include "navigation/section_nodes.h"
 
 #include <QTest>
 
@@ -42,24 +43,24 @@ void TestRouting::routes_data()
     const auto same = [](int node, QStringList steps) {
         QTest::addRow("node %d", node) << node << steps << steps;
     };
-    same(0, { page(Page::Home), u"hide note"_s });
-    same(1, { page(Page::Section), u"section Конструкции из кирпича"_s });
-    same(2, { page(Page::Masonry), u"thickness 0,24"_s });
-    same(3, { page(Page::Masonry), u"thickness 0,36"_s });
-    same(4, { page(Page::Masonry), u"thickness 0,48"_s });
-    same(5, { page(Page::Masonry), u"thickness 0,6"_s });
-    same(6, { page(Page::Section), u"section Конструкции монолитные"_s });
-    same(7, { page(Page::Foundation), u"show note"_s });
-    same(8, { page(Page::Section), u"section Конструкции из дерева"_s });
-    same(9, {});
-    same(10, { page(Page::Section), u"section Конструкции из металла"_s });
-    same(11, { page(Page::Painting), u"show note"_s });
-    same(12, { page(Page::Section), u"section Полы"_s });
+    same(kHomeNode, { page(Page::Home), u"hide note"_s });
+    same(kBrickSectionNode, { page(Page::Section), u"section Конструкции из кирпича"_s });
+    same(kMasonry240Node, { page(Page::Masonry), u"thickness 0,24"_s });
+    same(kMasonry360Node, { page(Page::Masonry), u"thickness 0,36"_s });
+    same(kMasonry480Node, { page(Page::Masonry), u"thickness 0,48"_s });
+    same(kMasonry600Node, { page(Page::Masonry), u"thickness 0,6"_s });
+    same(kMonolithicSectionNode, { page(Page::Section), u"section Конструкции монолитные"_s });
+    same(kFoundationNode, { page(Page::Foundation), u"show note"_s });
+    same(kTimberSectionNode, { page(Page::Section), u"section Конструкции из дерева"_s });
+    same(kFireProtectionNode, {});
+    same(kMetalSectionNode, { page(Page::Section), u"section Конструкции из металла"_s });
+    same(kPaintingNode, { page(Page::Painting), u"show note"_s });
+    same(kFloorsNode, { page(Page::Section), u"section Полы"_s });
     QTest::addRow("node 13") << 13 << QStringList { page(Page::Underlayer) }
                              << QStringList { page(Page::Underlayer), u"show note"_s };
-    same(14, { page(Page::Section), u"section Благоустройство"_s });
-    same(15, { page(Page::Sowing), u"show note"_s });
-    same(16, { page(Page::Home), u"show note"_s });
+    same(kLandscapingSectionNode, { page(Page::Section), u"section Благоустройство"_s });
+    same(kSowingNode, { page(Page::Sowing), u"show note"_s });
+    same(kAboutNode, { page(Page::Home), u"show note"_s });
 }
 
 void TestRouting::routes()
@@ -84,9 +85,9 @@ void TestRouting::thicknessFollowsSeparator()
 
 void TestRouting::nodeTexts()
 {
-    QCOMPARE(nodeText(4), u"Кирпичная кладка 2,0 кирпича  (480 мм.)"_s);
-    QCOMPARE(nodeText(5), u"Кирпичная кладка 2,5 кирпича  (600 мм.)"_s);
-    QCOMPARE(nodeText(16), u"О программе"_s);
+    QCOMPARE(nodeText(kMasonry480Node), u"Кирпичная кладка 2,0 кирпича  (480 мм.)"_s);
+    QCOMPARE(nodeText(kMasonry600Node), u"Кирпичная кладка 2,5 кирпича  (600 мм.)"_s);
+    QCOMPARE(nodeText(kAboutNode), u"О программе"_s);
 }
 
 QTEST_GUILESS_MAIN(TestRouting)

@@ -102,7 +102,7 @@ void TestStatementWindow::cleanup()
 void TestStatementWindow::calculateMasonry(int node, const QString &length)
 {
     m_window->TreeView1->selectIndex(node);
-    MasonryPage *p = m_window->TabSheet1();
+    MasonryPage *p = m_window->page<MasonryPage>();
     typeInto(p->Edit1, length);
     typeInto(p->Edit2, u"3"_s);
     QTest::mouseClick(p->BitBtn9, Qt::LeftButton);
@@ -113,7 +113,7 @@ void TestStatementWindow::addEveryCalculator()
     calculateMasonry(kMasonry360Node, u"10"_s);
     add()->trigger();
     m_window->TreeView1->selectIndex(kFoundationNode);
-    FoundationPage *f = m_window->TabSheet2();
+    FoundationPage *f = m_window->page<FoundationPage>();
     typeInto(f->Edit8, u"2"_s);
     typeInto(f->Edit9, u"1,5"_s);
     typeInto(f->Edit10, u"0,8"_s);
@@ -121,18 +121,18 @@ void TestStatementWindow::addEveryCalculator()
     QTest::mouseClick(f->BitBtn2, Qt::LeftButton);
     add()->trigger();
     m_window->TreeView1->selectIndex(kPaintingNode);
-    PaintingPage *p = m_window->TabSheet5();
+    PaintingPage *p = m_window->page<PaintingPage>();
     typeInto(p->Edit13, u"4"_s);
     typeInto(p->Edit14, u"5"_s);
     QTest::mouseClick(p->BitBtn6, Qt::LeftButton);
     add()->trigger();
     m_window->TreeView1->selectIndex(kUnderlayerNode);
-    UnderlayerPage *u = m_window->TabSheet7();
+    UnderlayerPage *u = m_window->page<UnderlayerPage>();
     clickRadio(u->RadioGroup4->findChildren<QRadioButton *>().at(8));
     QTest::mouseClick(u->Button1, Qt::LeftButton);
     add()->trigger();
     m_window->TreeView1->selectIndex(kSowingNode);
-    SowingPage *s = m_window->TabSheet4();
+    SowingPage *s = m_window->page<SowingPage>();
     typeInto(s->Edit11, u"10"_s);
     typeInto(s->Edit12, u"10"_s);
     clickRadio(s->works->button(2));
@@ -151,7 +151,7 @@ void TestStatementWindow::addFollowsTheShownResults()
     QVERIFY(!add()->isEnabled());
     m_window->TreeView1->selectIndex(kMasonry360Node);
     QVERIFY(add()->isEnabled());
-    QTest::mouseClick(m_window->TabSheet1()->BitBtn8, Qt::LeftButton); // Clear
+    QTest::mouseClick(m_window->page<MasonryPage>()->BitBtn8, Qt::LeftButton); // Clear
     QVERIFY(!add()->isEnabled());
     calculateMasonry(kMasonry360Node, u"10"_s);
     calculateMasonry(kMasonry360Node, u"abc"_s); // a failed Calculate

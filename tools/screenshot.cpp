@@ -10,6 +10,7 @@
 #include "calc/painting_page.h"
 #include "calc/sowing_page.h"
 #include "calc/underlayer_page.h"
+#include "navigation/section_nodes.h"
 #include "navigation/section_tree.h"
 #include "statement/statement_model.h"
 #include "statement/statement_window.h"
@@ -32,8 +33,8 @@ void select(TForm1 &w, int node)
 void setScene(TForm1 &w, const QString &scene)
 {
     if (scene == u"masonry") {
-        select(w, 3);
-        MasonryPage *p = w.TabSheet1();
+        select(w, kMasonry360Node);
+        MasonryPage *p = w.page<MasonryPage>();
         p->Edit1->setText(u"10"_s);
         p->Edit2->setText(u"3"_s);
         p->Edit4->setText(u"2"_s);
@@ -44,10 +45,10 @@ void setScene(TForm1 &w, const QString &scene)
     } else if (scene == u"about") {
         w.N4Click();
     } else if (scene == u"section") {
-        select(w, 1);
+        select(w, kBrickSectionNode);
     } else if (scene == u"foundation") {
-        select(w, 7);
-        FoundationPage *p = w.TabSheet2();
+        select(w, kFoundationNode);
+        FoundationPage *p = w.page<FoundationPage>();
         p->Edit8->setText(u"2"_s);
         p->Edit9->setText(u"1,5"_s);
         p->Edit10->setText(u"0,8"_s);
@@ -55,19 +56,19 @@ void setScene(TForm1 &w, const QString &scene)
         p->classes->button(0)->setChecked(true);
         p->BitBtn2->click();
     } else if (scene == u"painting") {
-        select(w, 11);
-        PaintingPage *p = w.TabSheet5();
+        select(w, kPaintingNode);
+        PaintingPage *p = w.page<PaintingPage>();
         p->Edit13->setText(u"4"_s);
         p->Edit14->setText(u"5"_s);
         p->BitBtn6->click();
     } else if (scene == u"underlayer") {
-        select(w, 13);
-        UnderlayerPage *p = w.TabSheet7();
+        select(w, kUnderlayerNode);
+        UnderlayerPage *p = w.page<UnderlayerPage>();
         p->RadioGroup4->findChildren<QRadioButton *>().at(7)->click();
         p->Button1->click();
     } else if (scene == u"sowing") {
-        select(w, 15);
-        SowingPage *p = w.TabSheet4();
+        select(w, kSowingNode);
+        SowingPage *p = w.page<SowingPage>();
         p->Edit11->setText(u"10"_s);
         p->Edit12->setText(u"10"_s);
         p->works->button(2)->setChecked(true);
@@ -84,7 +85,7 @@ void setScene(TForm1 &w, const QString &scene)
         const auto wall = [&](int node, const char16_t *length, const char16_t *height,
                               const char16_t *windows, const QString &title) {
             select(w, node);
-            MasonryPage *p = w.TabSheet1();
+            MasonryPage *p = w.page<MasonryPage>();
             p->Edit1->setText(QString::fromUtf16(length));
             p->Edit2->setText(QString::fromUtf16(height));
             p->Edit4->setText(QString::fromUtf16(windows));
@@ -98,8 +99,8 @@ void setScene(TForm1 &w, const QString &scene)
         wall(3, u"12", u"3", u"4,5", u"Стена по оси А"_s);
         wall(3, u"12", u"3", u"3", u"Стена по оси Б"_s);
         wall(2, u"8,4", u"3", u"0", u"Перегородка в осях 1-2"_s);
-        select(w, 7);
-        FoundationPage *f = w.TabSheet2();
+        select(w, kFoundationNode);
+        FoundationPage *f = w.page<FoundationPage>();
         f->Edit8->setText(u"1,2"_s);
         f->Edit9->setText(u"1,2"_s);
         f->Edit10->setText(u"1"_s);
@@ -107,15 +108,15 @@ void setScene(TForm1 &w, const QString &scene)
         f->BitBtn2->click();
         w.AddToStatementClick();
         name(u"Фундаменты под колонны К1"_s, 4);
-        select(w, 13);
-        UnderlayerPage *u = w.TabSheet7();
+        select(w, kUnderlayerNode);
+        UnderlayerPage *u = w.page<UnderlayerPage>();
         u->RadioGroup4->findChildren<QRadioButton *>().at(8)->click();
         u->Edit15->setText(u"6,5"_s);
         u->Button1->click();
         w.AddToStatementClick();
         name(u"Подготовка под полы склада"_s, 1);
-        select(w, 11);
-        PaintingPage *pt = w.TabSheet5();
+        select(w, kPaintingNode);
+        PaintingPage *pt = w.page<PaintingPage>();
         pt->Edit13->setText(u"24"_s);
         pt->Edit14->setText(u"3,5"_s);
         pt->coats->button(1)->setChecked(true);
