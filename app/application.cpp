@@ -1,7 +1,7 @@
 // The application object and the error box.
 #include "app/application.h"
 
-#include "calc/errors.h"
+#include "app/error_report.h"
 #include "resources/pictures.h"
 
 #include <QIcon>

@@ -1,7 +1,7 @@
 // The home page and the text of its about note.
 #include "app/home_page.h"
 
-#include "calc/page_kit.h"
+#include "app/designer_names.h"
 #include "resources/raw_picture.h"
 
 #include <QLabel>

@@ -3,10 +3,10 @@
 
 #include "app/application.h"
 #include "app/clock.h"
+#include "app/error_report.h"
 #include "app/home_page.h"
 #include "app/log_view.h"
 #include "app/section_page.h"
-#include "calc/errors.h"
 #include "calc/foundation_page.h"
 #include "calc/masonry_page.h"
 #include "calc/number_rules.h"

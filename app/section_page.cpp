@@ -2,7 +2,7 @@
 // start-up: the first JPEG decode loads the image plugin, which costs the start time.
 #include "app/section_page.h"
 
-#include "calc/page_kit.h"
+#include "app/designer_names.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 // The brick masonry page: read the seven fields, compute, show, log.
 #include "calc/masonry_page.h"
 
-#include "calc/errors.h"
+#include "app/error_report.h"
 #include "calc/masonry.h"
 #include "navigation/routing.h"
 

@@ -1,8 +1,6 @@
 // Number entry (ReadNumber), storing to double and the general number format (FormatResult).
 #include "calc/number_rules.h"
 
-#include "calc/errors.h"
-
 #include <QLocale>
 
 #include <mpfr.h>
@@ -12,6 +10,18 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+
+using namespace Qt::StringLiterals;
+
+EConvertError::EConvertError(const QString &fieldText)
+    : AppError(u"'"_s + fieldText + u"' is not a valid floating point value"_s)
+{
+}
+
+EOverflow::EOverflow()
+    : AppError(u"Floating point overflow"_s)
+{
+}
 
 QChar decimalSeparator()
 {

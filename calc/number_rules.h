@@ -8,9 +8,23 @@
 #include <QChar>
 #include <QString>
 
+#include "base/app_error.h"
+
 using Extended = long double;
 static_assert(sizeof(Extended) >= 10 && __LDBL_MANT_DIG__ == 64,
     "the number rules need the 80-bit extended format");
+
+// A text that is not a number: "'<text>' is not a valid floating point value".
+class EConvertError : public AppError {
+public:
+    explicit EConvertError(const QString &fieldText);
+};
+
+// A value beyond the range of a double when it is stored.
+class EOverflow : public AppError {
+public:
+    EOverflow();
+};
 
 // The decimal separator of the regional settings (QLocale()), used for reading and writing.
 QChar decimalSeparator();

@@ -2,6 +2,7 @@
 // Clear/Calculate pair, and the designer names that tests and routines find widgets by.
 #pragma once
 
+#include "app/designer_names.h"
 #include "calc/calculation.h"
 
 #include <QLabel>
@@ -17,9 +18,6 @@ class CalculationLog;
 class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
-
-// Gives a widget its designer name as objectName, so the identifier and the name cannot drift.
-#define NAME_WIDGET(widget) (widget)->setObjectName(QLatin1String(#widget))
 
 // An input field: single line, flat with a thin bevel. With click-to-empty, every mouse click
 // in it empties the text (also a click that only places the caret); keyboard focus leaves the

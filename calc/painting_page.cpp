@@ -3,7 +3,7 @@
 #include "navigation/routing.h"
 #include "navigation/section_nodes.h"
 
-#include "calc/errors.h"
+#include "app/error_report.h"
 #include "calc/painting.h"
 
 #include <QButtonGroup>

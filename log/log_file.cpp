@@ -1,7 +1,7 @@
 // Windows-1251 encoding through iconv and the atomic write of a log file.
 #include "log/log_file.h"
 
-#include "calc/errors.h"
+#include "log/in_out_error.h"
 
 #include <QFile>
 #include <QRandomGenerator>

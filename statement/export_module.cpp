@@ -1,7 +1,7 @@
 // Finding and loading the export module.
 #include "statement/export_module.h"
 
-#include "calc/errors.h"
+#include "base/app_error.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

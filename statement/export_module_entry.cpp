@@ -1,7 +1,7 @@
 // The export module's side: the Excel writer and the print preview behind one table.
 #include "statement/export_module.h"
 
-#include "calc/errors.h"
+#include "base/app_error.h"
 #include "statement/statement_print.h"
 #include "statement/statement_xlsx.h"
 

@@ -1,7 +1,7 @@
 // The statement window: views over the statement's models, the undo actions and the exports.
 #include "statement/statement_window.h"
 
-#include "calc/errors.h"
+#include "app/error_report.h"
 #include "log/log_file.h"
 #include "statement/export_module.h"
 #include "statement/statement_model.h"

@@ -2,7 +2,7 @@
 // in a private temporary folder and its bytes are returned for the atomic save.
 #include "statement/statement_xlsx.h"
 
-#include "calc/errors.h"
+#include "base/app_error.h"
 #include "statement/statement_sheet.h"
 
 #include <QFile>

@@ -1,7 +1,6 @@
 // libFuzzer target for the number rules: arbitrary bytes into ReadNumber, arbitrary doubles and
 // precisions into FormatResult. Checks that nothing crashes, that every accepted text follows the
 // number grammar, and that every formatted result is itself a number that reads back.
-#include "calc/errors.h"
 #include "calc/number_rules.h"
 
 #include <QRegularExpression>

@@ -1,7 +1,6 @@
 // Reads number texts, one per line, under comma settings and prints what ReadNumber makes of
 // each: "invalid", "0", "-0", or the sign, the odd integer significand and the power of two of
 // the extended value. The exact-reading test compares this with its own rational arithmetic.
-#include "calc/errors.h"
 #include "calc/number_rules.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // Helpers shared by the tests: a recording error sink and typing into input fields.
 #pragma once
 
-#include "calc/errors.h"
+#include "app/error_report.h"
 #include "log/calculation_log.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // The pure computations of the calculators, checked through the texts a page would show.
-#include "calc/errors.h"
 #include "calc/foundation.h"
 #include "calc/masonry.h"
+#include "calc/number_rules.h"
 #include "calc/painting.h"
 #include "calc/sowing.h"
 #include "calc/underlayer.h"

@@ -1,6 +1,6 @@
 // The calculation log's text and its files: bytes, encoding, names and failures.
-#include "calc/errors.h"
 #include "log/calculation_log.h"
+#include "log/in_out_error.h"
 #include "log/log_file.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
 // Number entry, storing to double, the general number format and the error texts.
-#include "calc/errors.h"
+#include "app/error_report.h"
 #include "calc/number_rules.h"
+#include "log/in_out_error.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,49 +1,7 @@
-// The program's error types, the full-stop rule of the error box and the error sink.
-#include "calc/errors.h"
-
-#include <cerrno>
+// The full-stop rule of the error box, the error sink and the guard of the event routines.
+#include "app/error_report.h"
 
 using namespace Qt::StringLiterals;
-
-AppError::AppError(QString message)
-    : m_message(std::move(message))
-    , m_utf8(m_message.toUtf8())
-{
-}
-
-EConvertError::EConvertError(const QString &fieldText)
-    : AppError(u"'"_s + fieldText + u"' is not a valid floating point value"_s)
-{
-}
-
-EOverflow::EOverflow()
-    : AppError(u"Floating point overflow"_s)
-{
-}
-
-EInOutError::EInOutError(int errorCode)
-    : AppError(messageFor(errorCode))
-    , m_errorCode(errorCode)
-{
-}
-
-QString EInOutError::messageFor(int errorCode)
-{
-    switch (errorCode) {
-    case ENOENT:
-    case ENOTDIR:
-        return u"Invalid filename"_s;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return u"File access denied"_s;
-    case EMFILE:
-    case ENFILE:
-        return u"Too many open files"_s;
-    default:
-        return u"I/O error %1"_s.arg(errorCode);
-    }
-}
 
 QString withFullStop(const QString &message)
 {
