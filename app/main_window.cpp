@@ -76,7 +76,7 @@ constexpr std::array<PageKind, kPageCount> kPageKinds { {
 static_assert(
     [] {
         for (std::size_t i = 0; i < kPageKinds.size(); ++i) {
-            if (static_cast<std::size_t>(kPageKinds[i].page) != i || !kPageKinds[i].make)
+            if (static_cast<std::size_t>(kPageKinds[i].page) != i)
                 return false;
         }
         return true;

@@ -5,12 +5,13 @@
 
 #include "resources/raw_picture.h"
 
+#include "icon_list.h"
+
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
-#include <array>
 #include <initializer_list>
 
 using namespace Qt::StringLiterals;
@@ -21,25 +22,9 @@ struct IconSizes {
     std::initializer_list<int> sizes;
 };
 
-// The sizes the program loads, of those tools/make_pictures.cpp renders (the program icon's
-// larger sizes are for the desktop's icon theme). The build unpacks exactly these (the icon
-// list in CMakeLists.txt).
-const std::array<IconSizes, 14> kIcons { {
-    { u"program", { 16, 24, 32, 48 } },
-    { u"exit", { 16, 24 } },
-    { u"home", { 16, 24 } },
-    { u"back", { 16, 24 } },
-    { u"forward", { 16, 24 } },
-    { u"history", { 16, 24 } },
-    { u"add_to_statement", { 16, 24 } },
-    { u"statement", { 16, 24 } },
-    { u"book_closed", { 16 } },
-    { u"book_open", { 16 } },
-    { u"calculator", { 16 } },
-    { u"calculator_disabled", { 16 } },
-    { u"pencil", { 16 } },
-    { u"pencil_disabled", { 16 } },
-} };
+// The sizes the program loads (the icon list of resources/CMakeLists.txt); the build unpacks
+// exactly these.
+const IconSizes kIcons[] = { KLADOMER_ICON_TABLE };
 
 class LazyIconEngine : public QIconEngine {
 public:

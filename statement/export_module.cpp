@@ -14,8 +14,10 @@ const StatementExports &statementExports()
     static const StatementExports *exports = nullptr;
     if (exports)
         return *exports;
-    const QStringList folders = { QCoreApplication::applicationDirPath(),
-        QStringLiteral(KLADOMER_BUILD_MODULE_DIR), QStringLiteral(KLADOMER_INSTALL_MODULE_DIR) };
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QStringList folders
+        = { programDir, programDir + u'/' + QStringLiteral(KLADOMER_INSTALLED_MODULE_DIR),
+              QStringLiteral(KLADOMER_BUILD_MODULE_DIR) };
     QString reasons;
     for (const QString &folder : folders) {
         const QString path = folder + u"/kladomer_export.so"_s;

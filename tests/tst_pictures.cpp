@@ -3,6 +3,8 @@
 #include "resources/pictures.h"
 #include "resources/raw_picture.h"
 
+#include "icon_list.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
@@ -41,12 +43,16 @@ void TestPictures::iconsHaveEverySize_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QList<int>>("sizes");
-    QTest::newRow("program") << u"program"_s << QList<int> { 16, 24, 32, 48 };
-    for (const char *name : { "exit", "home", "back", "forward", "history" })
-        QTest::newRow(name) << QString::fromLatin1(name) << QList<int> { 16, 24 };
-    for (const char *name : { "book_closed", "book_open", "calculator", "calculator_disabled",
-             "pencil", "pencil_disabled" })
-        QTest::newRow(name) << QString::fromLatin1(name) << QList<int> { 16 };
+    // The build's icon list (resources/CMakeLists.txt): each must be drawn at each size.
+    struct Icon {
+        const char16_t *name;
+        std::initializer_list<int> sizes;
+    };
+    const Icon icons[] = { KLADOMER_ICON_TABLE };
+    for (const Icon &icon : icons) {
+        const QString name = QString::fromUtf16(icon.name);
+        QTest::newRow(qPrintable(name)) << name << QList<int>(icon.sizes);
+    }
 }
 
 void TestPictures::iconsHaveEverySize()

@@ -12,6 +12,8 @@
 #include <QRadialGradient>
 #include <QSvgRenderer>
 
+#include "icon_list.h"
+
 #include <random>
 
 namespace {
@@ -317,9 +319,9 @@ QImage emblem()
 }
 
 // Renders resources/icons/NAME.svg to resources/icons/png/NAME-SIZE.png.
-bool renderIcon(const char *name, std::initializer_list<int> sizes)
+bool renderIcon(const QString &name, std::initializer_list<int> sizes)
 {
-    QSvgRenderer svg(QStringLiteral("resources/icons/%1.svg").arg(QLatin1String(name)));
+    QSvgRenderer svg(QStringLiteral("resources/icons/%1.svg").arg(name));
     if (!svg.isValid())
         return false;
     bool ok = true;
@@ -331,7 +333,7 @@ bool renderIcon(const char *name, std::initializer_list<int> sizes)
         p.end();
         // Stored, not deflated: decoding then costs next to nothing at start-up.
         const QString file = QStringLiteral("resources/icons/png/%1-%2.png");
-        ok &= img.save(file.arg(QLatin1String(name)).arg(size), "PNG", 100);
+        ok &= img.save(file.arg(name).arg(size), "PNG", 100);
     }
     return ok;
 }
@@ -359,12 +361,17 @@ int main(int argc, char **argv)
     ok &= emblem()
               .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdAlphaDither | Qt::PreferDither)
               .save(QStringLiteral("resources/emblem.png"), "PNG", 100); // stored, not deflated
-    ok &= renderIcon("program", { 16, 24, 32, 48, 64, 128, 256 });
-    for (const char *name :
-        { "exit", "home", "back", "forward", "history", "add_to_statement", "statement" })
-        ok &= renderIcon(name, { 16, 24 });
-    for (const char *name : { "book_closed", "book_open", "calculator", "calculator_disabled",
-             "pencil", "pencil_disabled" })
-        ok &= renderIcon(name, { 16 });
+    // The icon list of resources/CMakeLists.txt; the program icon also at the icon theme's sizes.
+    struct Icon {
+        const char16_t *name;
+        std::initializer_list<int> sizes;
+    };
+    const Icon icons[] = { KLADOMER_ICON_TABLE };
+    for (const Icon &icon : icons) {
+        const QString name = QString::fromUtf16(icon.name);
+        ok &= renderIcon(name,
+            name == u"program" ? std::initializer_list<int> { KLADOMER_THEME_ICON_SIZES }
+                               : icon.sizes);
+    }
     return ok ? 0 : 1;
 }

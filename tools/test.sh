@@ -25,6 +25,7 @@ appstreamcli validate --no-net packaging/ru.kladomer2.kladomer.metainfo.xml
 staging="$(mktemp -d)"
 DESTDIR="$staging" cmake --install build --prefix /usr
 test -x "$staging/usr/bin/kladomer" && test -x "$staging/usr/bin/kladomer-launcher"
+test -f "$staging/usr/lib/kladomer/kladomer_export.so" || test -f "$staging"/usr/lib/*/kladomer/kladomer_export.so
 desktop-file-validate "$staging/usr/share/applications/ru.kladomer2.kladomer.desktop"
 test -f "$staging/usr/share/icons/hicolor/scalable/apps/ru.kladomer2.kladomer.svg"
 rm -rf "$staging"
