@@ -4,9 +4,9 @@
 
 #include <array>
 
-// The pages of the page area.
-enum class Page { Home, Masonry, Foundation, Sowing, Painting, Section, Underlayer };
-inline constexpr int kPageCount = 7;
+// The pages of the page area; Count is none, it counts them.
+enum class Page { Home, Masonry, Foundation, Sowing, Painting, Section, Underlayer, Count };
+inline constexpr int kPageCount = static_cast<int>(Page::Count);
 
 enum class SideEffect {
     None,

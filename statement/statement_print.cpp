@@ -21,6 +21,7 @@ constexpr int kTextFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 // One table on paper: relative column widths, a header, and rows of cell texts.
 struct PaperTable {
     std::vector<double> widths; // shares of the page width
+    std::vector<bool> numbers; // columns of numbers, aligned right
     QStringList header;
     std::vector<QStringList> rows;
 };
@@ -31,6 +32,7 @@ PaperTable positionsTable(const Statement &statement, const StatementSheet &shee
 {
     PaperTable t;
     t.widths = { 0.04, 0.17, 0.14, 0.23, 0.06, 0.1, 0.26 };
+    t.numbers = { true, false, false, false, true, true, false };
     t.header = { u"№"_s, u"Работа"_s, u"Наименование"_s, u"Исходные данные"_s, u"Кол-во"_s,
         u"Объем работ"_s, u"Материалы"_s };
     const std::vector<int> used = statement.usedMaterials();
@@ -54,6 +56,7 @@ PaperTable totalsTable(const StatementSheet &sheet)
 {
     PaperTable t;
     t.widths = { 0.5, 0.15, 0.35 };
+    t.numbers = { false, false, true };
     t.header = sheet.totalsHeader;
     for (const SheetRow &r : sheet.totals)
         t.rows.push_back({ r[0].text, r[1].text, r[2].text });
@@ -206,7 +209,9 @@ private:
                 }
                 int baseline = inner.top() + fm.ascent();
                 for (const QString &line : lines) {
-                    m_painter.drawText(inner.left(), baseline, line);
+                    const int x
+                        = t.numbers[c] ? inner.right() - fm.horizontalAdvance(line) : inner.left();
+                    m_painter.drawText(x, baseline, line);
                     baseline += fm.lineSpacing();
                 }
             }

@@ -77,7 +77,7 @@ StatementWindow::StatementWindow(
 {
     setWindowTitle(u"Ведомость материалов"_s);
     setObjectName(u"StatementWindow"_s);
-    resize(900, 560);
+    resize(1100, 620);
 
     positionsView = makeTable(u"Позиции ведомости"_s);
     positionsView->setObjectName(u"PositionsView"_s);

@@ -22,8 +22,6 @@ private slots:
     void calculate();
     void logBlock();
     void calculateTwiceLogsTwice();
-    void emptiedInputChangesNothing();
-    void overflowChangesNothing();
     void clearThenCalculate();
 
 private:
@@ -106,26 +104,6 @@ void TestPaintingPage::calculateTwiceLogsTwice()
     QCOMPARE(m_log->lines().size(), 1 + 2 * 9);
     QCOMPARE(m_log->lines().at(2), u"Окраска в два слоя"_s);
     QCOMPARE(m_log->lines().mid(1, 9), m_log->lines().mid(10, 9));
-}
-
-void TestPaintingPage::emptiedInputChangesNothing()
-{
-    run(u"4"_s, u"5"_s, 0);
-    const QStringList lines = m_log->lines();
-    QTest::mouseClick(m_page->Edit14, Qt::LeftButton);
-    QCOMPARE(m_page->Edit14->text(), QString());
-    QTest::mouseClick(m_page->BitBtn6, Qt::LeftButton);
-    QCOMPARE(m_errors->messages, QStringList { invalidNumber(QString()) });
-    QCOMPARE(shownResults().first(), u"20"_s);
-    QCOMPARE(m_log->lines(), lines);
-}
-
-void TestPaintingPage::overflowChangesNothing()
-{
-    run(u"1E200"_s, u"1E200"_s, 0);
-    QCOMPARE(m_errors->messages, QStringList { u"Floating point overflow."_s });
-    QCOMPARE(shownResults(), QStringList(7, u"<hidden>"_s));
-    QCOMPARE(m_log->lines().size(), 1);
 }
 
 void TestPaintingPage::clearThenCalculate()

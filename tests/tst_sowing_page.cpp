@@ -21,7 +21,6 @@ private slots:
     void calculate();
     void logBlock();
     void noWorkChosen();
-    void invalidInputsChangeNothing();
     void clear();
 
 private:
@@ -104,20 +103,6 @@ void TestSowingPage::noWorkChosen()
         m_errors->messages, QStringList { u"Выберите вид работ в группе «Перечень работ»."_s });
     QCOMPARE(shownResults(), QStringList(8, u"<hidden>"_s));
     QCOMPARE(m_log->lines().size(), 1);
-}
-
-void TestSowingPage::invalidInputsChangeNothing()
-{
-    run(0);
-    const QStringList lines = m_log->lines();
-    typeInto(m_page->Edit12, u"10 м"_s);
-    QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
-    QTest::mouseClick(m_page->Edit11, Qt::LeftButton);
-    QTest::mouseClick(m_page->BitBtn4, Qt::LeftButton);
-    QCOMPARE(
-        m_errors->messages, (QStringList { invalidNumber(u"10 м"_s), invalidNumber(QString()) }));
-    QCOMPARE(shownResults().at(2), u"2"_s);
-    QCOMPARE(m_log->lines(), lines);
 }
 
 void TestSowingPage::clear()

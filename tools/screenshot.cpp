@@ -1,6 +1,6 @@
 // Starts the real main window, sets up a scene as a user would and saves a picture of the
 // window. Used by tools/screenshot.sh for the README and the AppStream screenshot, and to look
-// at every page: screenshot OUTPUT.png
+// at every page: screenshot OUTPUT.png (OUTPUT.pdf with the statement scene writes its PDF)
 // [masonry|home|about|section|foundation|painting|underlayer|sowing|statement]
 #include "app/application.h"
 #include "app/clock.h"
@@ -142,7 +142,9 @@ int main(int argc, char **argv)
     window.Timer1Timer();
     setScene(window, scene);
     QTimer::singleShot(500, &app, [&] {
-        if (scene == u"statement")
+        if (scene == u"statement" && output.endsWith(u".pdf"_s))
+            window.statementWindow()->exportTo(StatementWindow::Format::Pdf, output);
+        else if (scene == u"statement")
             window.statementWindow()->grab().save(output);
         else
             window.grab().save(output);

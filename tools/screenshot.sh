@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 out="${1:-docs/screenshot.png}"
 mkdir -p "$(dirname "$out")"
 cmake --build build --target screenshot >/dev/null
-xvfb-run -a -s "-screen 0 1024x768x24" build/screenshot "$out" "${2:-masonry}"
+xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/screenshot "$out" "${2:-masonry}"
 echo "$out"
