@@ -38,7 +38,8 @@ Calculation masonryCalculation(const QString &work, const std::array<QString, 7>
     if (r.windowArea != 0)
         c.summary += QStringLiteral(", окна %1 × %2 м").arg(texts[2].trimmed(), texts[3].trimmed());
     if (r.doorArea != 0)
-        c.summary += QStringLiteral(", двери %1 × %2 м").arg(texts[4].trimmed(), texts[5].trimmed());
+        c.summary
+            += QStringLiteral(", двери %1 × %2 м").arg(texts[4].trimmed(), texts[5].trimmed());
     c.heading = QStringList { QStringLiteral("Итоги произведенного расчета:") };
     const double values[] = { r.volume, r.bricks, r.mortar, r.plugs };
     const int precisions[] = { 4, 10, 4, 4 };

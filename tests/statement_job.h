@@ -33,8 +33,9 @@ inline Calculation foundationJob()
 inline Calculation paintingJob()
 {
     const PaintingResult r = computePainting(4, 5, 0);
-    return paintingCalculation(nodeText(kPaintingNode), { QStringLiteral("4"), QStringLiteral("5") },
-        QStringLiteral("Окраска в один слой"), r, u',');
+    return paintingCalculation(nodeText(kPaintingNode),
+        { QStringLiteral("4"), QStringLiteral("5") }, QStringLiteral("Окраска в один слой"), r,
+        u',');
 }
 
 inline Calculation underlayerJob()

@@ -9,6 +9,7 @@
 #include "log/log_file.h"
 #include "navigation/section_nodes.h"
 #include "navigation/section_tree.h"
+#include "node_cases.h"
 #include "test_support.h"
 #include "window_fixture.h"
 
@@ -145,43 +146,24 @@ void TestMainWindow::startUpState()
 }
 
 namespace {
-// What a node leads to: the page's object name, and a check of its side effect.
-struct Expectation {
-    const char *page;
-    QString sectionName;
-    QString thickness;
-    int noteVisible; // -1: not touched
-};
-
+// The rows of the shared node table: the page shown afterwards (the home page where the node
+// keeps the page shown at start-up), the section name, the thickness field, the about note.
 void addNodeRows()
 {
     QTest::addColumn<int>("node");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("sectionName");
     QTest::addColumn<QString>("thickness");
-    QTest::addColumn<int>("noteVisible");
-    const Expectation rows[kNodeCount] = {
-        { "TabSheet3", {}, u"0,24"_s, 0 },
-        { "TabSheet6", u"Конструкции из кирпича"_s, u"0,24"_s, -1 },
-        { "TabSheet1", {}, u"0,24"_s, -1 },
-        { "TabSheet1", {}, u"0,36"_s, -1 },
-        { "TabSheet1", {}, u"0,48"_s, -1 },
-        { "TabSheet1", {}, u"0,6"_s, -1 },
-        { "TabSheet6", u"Конструкции монолитные"_s, u"0,24"_s, -1 },
-        { "TabSheet2", {}, u"0,24"_s, 1 },
-        { "TabSheet6", u"Конструкции из дерева"_s, u"0,24"_s, -1 },
-        { "TabSheet3", {}, u"0,24"_s, -1 }, // fire protection: the home page stays
-        { "TabSheet6", u"Конструкции из металла"_s, u"0,24"_s, -1 },
-        { "TabSheet5", {}, u"0,24"_s, 1 },
-        { "TabSheet6", u"Полы"_s, u"0,24"_s, -1 },
-        { "TabSheet7", {}, u"0,24"_s, 1 }, // the click shows the note; a change alone does not
-        { "TabSheet6", u"Благоустройство"_s, u"0,24"_s, -1 },
-        { "TabSheet4", {}, u"0,24"_s, 1 },
-        { "TabSheet3", {}, u"0,24"_s, 1 },
-    };
-    for (int i = 0; i < kNodeCount; ++i)
-        QTest::addRow("node %d", i) << i << QString::fromLatin1(rows[i].page) << rows[i].sectionName
-                                    << rows[i].thickness << rows[i].noteVisible;
+    QTest::addColumn<int>("noteOnChange");
+    QTest::addColumn<int>("noteOnClick");
+    for (int i = 0; i < kNodeCount; ++i) {
+        const NodeCase &c = kNodeCases[i];
+        QTest::addRow("node %d", i)
+            << i << QString::fromLatin1(c.pageName ? c.pageName : "TabSheet3")
+            << (c.sectionName ? QString::fromUtf16(c.sectionName) : QString())
+            << QString::fromUtf16(c.thickness ? c.thickness : u"0,24") << c.noteOnChange
+            << c.noteOnClick;
+    }
 }
 } // namespace
 
@@ -196,7 +178,7 @@ void TestMainWindow::clickRoutesAndLogs()
     QFETCH(QString, page);
     QFETCH(QString, sectionName);
     QFETCH(QString, thickness);
-    QFETCH(int, noteVisible);
+    QFETCH(int, noteOnClick);
     const QString text = nodeText(node);
 
     clickNode(node);
@@ -206,8 +188,8 @@ void TestMainWindow::clickRoutesAndLogs()
     if (!sectionName.isEmpty())
         QCOMPARE(m_window->page<SectionPage>()->Label76->text(), sectionName);
     QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), thickness);
-    if (noteVisible >= 0)
-        QCOMPARE(!m_window->page<HomePage>()->Memo1->isHidden(), bool(noteVisible));
+    if (noteOnClick >= 0)
+        QCOMPARE(!m_window->page<HomePage>()->Memo1->isHidden(), bool(noteOnClick));
     QCOMPARE(log().last(), u"Выбрано:  "_s + text);
     QCOMPARE(log().count(u"Выбрано:  "_s + text), 1);
     QVERIFY(m_errors->messages.isEmpty());
@@ -223,13 +205,12 @@ void TestMainWindow::selectionChangeRoutesWithoutLogging()
     QFETCH(int, node);
     QFETCH(QString, page);
     QFETCH(QString, thickness);
-    QFETCH(int, noteVisible);
+    QFETCH(int, noteOnChange);
     m_window->TreeView1->selectIndex(node);
     QCOMPARE(currentPage()->objectName(), page);
     QCOMPARE(m_window->StatusPanel0->text(), u"Текущий расчет: "_s + nodeText(node));
     QCOMPARE(m_window->page<MasonryPage>()->Edit3->text(), thickness);
-    const bool expectedNote = node == 13 ? false : noteVisible == 1;
-    QCOMPARE(!m_window->page<HomePage>()->Memo1->isHidden(), expectedNote);
+    QCOMPARE(!m_window->page<HomePage>()->Memo1->isHidden(), noteOnChange == 1);
     QCOMPARE(log().size(), 1);
 }
 

@@ -1,6 +1,7 @@
 // The routing table: page and side effect of every node, for a selection change and a click.
 #include "navigation/routing.h"
 #include "navigation/section_nodes.h"
+#include "node_cases.h"
 
 #include <QTest>
 
@@ -40,27 +41,21 @@ void TestRouting::routes_data()
     QTest::addColumn<int>("node");
     QTest::addColumn<QStringList>("onChange");
     QTest::addColumn<QStringList>("onClick");
-    const auto same = [](int node, QStringList steps) {
-        QTest::addRow("node %d", node) << node << steps << steps;
-    };
-    same(kHomeNode, { page(Page::Home), u"hide note"_s });
-    same(kBrickSectionNode, { page(Page::Section), u"section Конструкции из кирпича"_s });
-    same(kMasonry240Node, { page(Page::Masonry), u"thickness 0,24"_s });
-    same(kMasonry360Node, { page(Page::Masonry), u"thickness 0,36"_s });
-    same(kMasonry480Node, { page(Page::Masonry), u"thickness 0,48"_s });
-    same(kMasonry600Node, { page(Page::Masonry), u"thickness 0,6"_s });
-    same(kMonolithicSectionNode, { page(Page::Section), u"section Конструкции монолитные"_s });
-    same(kFoundationNode, { page(Page::Foundation), u"show note"_s });
-    same(kTimberSectionNode, { page(Page::Section), u"section Конструкции из дерева"_s });
-    same(kFireProtectionNode, {});
-    same(kMetalSectionNode, { page(Page::Section), u"section Конструкции из металла"_s });
-    same(kPaintingNode, { page(Page::Painting), u"show note"_s });
-    same(kFloorsNode, { page(Page::Section), u"section Полы"_s });
-    QTest::addRow("node 13") << 13 << QStringList { page(Page::Underlayer) }
-                             << QStringList { page(Page::Underlayer), u"show note"_s };
-    same(kLandscapingSectionNode, { page(Page::Section), u"section Благоустройство"_s });
-    same(kSowingNode, { page(Page::Sowing), u"show note"_s });
-    same(kAboutNode, { page(Page::Home), u"show note"_s });
+    for (int node = 0; node < kNodeCount; ++node) {
+        const NodeCase &c = kNodeCases[node];
+        QStringList steps;
+        if (c.pageName)
+            steps << page(c.page);
+        if (c.sectionName)
+            steps << u"section "_s + QString::fromUtf16(c.sectionName);
+        if (c.thickness)
+            steps << u"thickness "_s + QString::fromUtf16(c.thickness);
+        const auto note = [](int n) {
+            return n < 0 ? QStringList() : QStringList { n ? u"show note"_s : u"hide note"_s };
+        };
+        QTest::addRow("%s", qPrintable(nodeText(node)))
+            << node << steps + note(c.noteOnChange) << steps + note(c.noteOnClick);
+    }
 }
 
 void TestRouting::routes()
@@ -79,7 +74,7 @@ void TestRouting::routes()
 void TestRouting::thicknessFollowsSeparator()
 {
     RecordingTarget target;
-    routeNode(4, RouteCause::Click, u'.', target);
+    routeNode(kMasonry480Node, RouteCause::Click, u'.', target);
     QCOMPARE(target.steps.last(), u"thickness 0.48"_s);
 }
 

@@ -117,7 +117,8 @@ void TestStatement::recordsKeepTheLogLines()
     QCOMPARE(sowingJob().logLines().mid(0, 4),
         (QStringList { u"Условия расчета:"_s, u"Посев трав гидропосевом, 1000 м2"_s,
             u"Площадь участка, м2: 100"_s, u"Необходимые материалы:"_s }));
-    QCOMPARE(masonryJob().summary, u"стена 10 × 3 м, толщина 0,36 м, окна 2 × 1,5 м, двери 1 × 2,1 м"_s);
+    QCOMPARE(
+        masonryJob().summary, u"стена 10 × 3 м, толщина 0,36 м, окна 2 × 1,5 м, двери 1 × 2,1 м"_s);
     QCOMPARE(masonryJob().workQuantity()->text, u"8,964"_s);
 }
 
@@ -162,7 +163,8 @@ void TestStatement::totalsAddTheStoredPositionQuantities()
                     && r.material == QStringView(materials()[t.material].key))
                     perPiece += r.value;
             const double position = static_cast<double>(perPiece * p.count);
-            QCOMPARE(bits(s.quantity(i, t.material, u',').value), bits(perPiece == 0 ? 0.0 : position));
+            QCOMPARE(
+                bits(s.quantity(i, t.material, u',').value), bits(perPiece == 0 ? 0.0 : position));
             sum += position;
         }
         QCOMPARE(bits(t.value), bits(static_cast<double>(sum)));
