@@ -67,14 +67,16 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
 FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
     : CalculatorPage(log, parent)
 {
-    auto *dimensions = new QGroupBox(u"Размеры конструкции"_s, this);
-    auto *dimGrid = new QGridLayout(dimensions);
-    Edit8 = new InputField(u"0"_s);
-    Edit9 = new InputField(u"0"_s);
-    Edit10 = new InputField(u"0"_s);
-    addInputRow(dimGrid, 0, QString::fromUtf16(kFoundationInputCaptions[0]), Edit8);
-    addInputRow(dimGrid, 1, QString::fromUtf16(kFoundationInputCaptions[1]), Edit9);
-    addInputRow(dimGrid, 2, QString::fromUtf16(kFoundationInputCaptions[2]), Edit10);
+    const auto input = [](int i) { return QString::fromUtf16(kFoundationInputCaptions[i]); };
+    const auto result = [](int i) { return QString::fromUtf16(kFoundationResultCaptions[i]); };
+    PageBuilder build(this);
+    const PageBuilder::Group dimensions = build.group(u"Размеры конструкции"_s,
+        {
+            { PageRow::Input, input(0), "Edit8" },
+            { PageRow::Input, input(1), "Edit9" },
+            { PageRow::Input, input(2), "Edit10" },
+        });
+    // The volume line: its value and the link that computes it.
     auto *volumeLine = new QHBoxLayout;
     volumeLine->addWidget(boldLabel(u"Расчет объема, м3 - "_s));
     Label35 = new QLabel(u"0"_s);
@@ -83,68 +85,46 @@ FoundationPage::FoundationPage(CalculationLog &log, QWidget *parent)
     volumeLine->addStretch(1);
     Label36 = new LinkLabel(u"Нажать для расчета"_s);
     volumeLine->addWidget(Label36);
-    dimGrid->addLayout(volumeLine, 3, 0, 1, 2);
+    dimensions.grid->addLayout(volumeLine, 3, 0, 1, 2);
+    NAME_WIDGET(Label35);
+    NAME_WIDGET(Label36);
 
-    const RadioGroup kinds = makeRadioGroup(u"Устройство бетонных (ж.б) фундаментов под колонны"_s,
+    const RadioGroup kinds = build.radios(u"Устройство бетонных (ж.б) фундаментов под колонны"_s,
         { u"Объмом до 3 м3, опалубка"_s, u"Объемом до 5 м3, опалубка"_s,
             u"Объемом более 5м3, опалубка"_s, u"Объемом до 25 м3, опалубка"_s,
             u"Объемом более 25 м3, опалубка"_s },
-        this);
+        "RadioGroup1");
     RadioGroup1 = kinds.box;
     classes = kinds.buttons;
 
-    auto *materials = new QGroupBox(u"Материалы"_s, this);
-    materials->setToolTip(wrappedToolTip(
+    const PageBuilder::Group materials = build.group(u"Материалы"_s,
+        {
+            { PageRow::Result, result(0), "Label30", "Label24" },
+            { PageRow::Result, result(1), "Label37", "Label25" },
+            { PageRow::Result, result(2), "Label38", "Label26" },
+            { PageRow::Result, result(3), "Label39", "Label27" },
+            { PageRow::Result, result(4), "Label40", "Label28" },
+            { PageRow::Result, result(5), "Label41", "Label29" },
+        });
+    materials.grid->setColumnStretch(1, 1);
+    materials.box->setToolTip(wrappedToolTip(
         u"Бетон: объем фундамента с потерями при укладке 1,5 % (нормы расхода для монолитного "
         u"бетона).\nОпалубка считается по площади боковых граней: щиты - вся площадь; доски, "
         u"гвозди, проволока и смазка - типовые производственные показатели на 1 м2 опалубки."_s));
-    auto *matGrid = new QGridLayout(materials);
-    matGrid->setColumnStretch(1, 1);
-    Label30 = new QLabel;
-    Label37 = new QLabel;
-    Label38 = new QLabel;
-    Label39 = new QLabel;
-    Label40 = new QLabel;
-    Label41 = new QLabel;
-    QLabel *values[] = { Label30, Label37, Label38, Label39, Label40, Label41 };
-    for (int i = 0; i < kFoundationMaterials; ++i) {
-        m_rows.push_back(
-            addResultRow(matGrid, i, QString::fromUtf16(kFoundationResultCaptions[i]), values[i]));
-        m_rows.back().caption->setObjectName(u"Label%1"_s.arg(24 + i));
-    }
+    build.finish({ dimensions.box, RadioGroup1, materials.box }, BitBtn1, "BitBtn1",
+        &FoundationPage::BitBtn1Click, BitBtn2, "BitBtn2", &FoundationPage::BitBtn2Click);
 
-    BitBtn1 = makeClearButton(this);
-    BitBtn2 = makeCalculateButton(this);
-
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 8, 8, 8);
-    page->addWidget(dimensions);
-    page->addWidget(RadioGroup1);
-    page->addWidget(materials);
-    page->addStretch(1);
-    page->addLayout(buttonPairLayout(BitBtn1, BitBtn2));
-
-    NAME_WIDGET(Edit8);
-    NAME_WIDGET(Edit9);
-    NAME_WIDGET(Edit10);
-    NAME_WIDGET(Label35);
-    NAME_WIDGET(Label36);
-    NAME_WIDGET(RadioGroup1);
-    NAME_WIDGET(Label30);
-    NAME_WIDGET(Label37);
-    NAME_WIDGET(Label38);
-    NAME_WIDGET(Label39);
-    NAME_WIDGET(Label40);
-    NAME_WIDGET(Label41);
-    NAME_WIDGET(BitBtn1);
-    NAME_WIDGET(BitBtn2);
-
-    for (InputField *edit : { Edit8, Edit9, Edit10 })
-        connect(edit, &InputField::clicked, edit, &QLineEdit::clear); // Edit8Click ... Edit10Click
-    pressOnEnter({ Edit8, Edit9, Edit10 }, BitBtn2);
+    Edit8 = build.get<InputField>("Edit8");
+    Edit9 = build.get<InputField>("Edit9");
+    Edit10 = build.get<InputField>("Edit10");
+    Label30 = build.get<QLabel>("Label30");
+    Label37 = build.get<QLabel>("Label37");
+    Label38 = build.get<QLabel>("Label38");
+    Label39 = build.get<QLabel>("Label39");
+    Label40 = build.get<QLabel>("Label40");
+    Label41 = build.get<QLabel>("Label41");
+    m_rows = build.results();
     connect(Label36, &LinkLabel::clicked, this, guarded([this] { Label36Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
 }
 
 void FoundationPage::Label36Click()

@@ -15,75 +15,46 @@ MasonryPage::MasonryPage(CalculationLog &log, std::function<int()> selectedNode,
     : CalculatorPage(log, parent)
     , m_selectedNode(std::move(selectedNode))
 {
-    auto *conditions = new QGroupBox(u"Условия расчета"_s, this);
-    auto *in = new QGridLayout(conditions);
-    in->setVerticalSpacing(3);
-    Edit1 = new InputField(u"0"_s);
-    Edit2 = new InputField(u"0"_s);
-    Edit3 = new QLineEdit(u"0,24"_s);
-    Edit3->setReadOnly(true);
-    Edit3->setFixedWidth(72);
-    Edit4 = new InputField(u"0"_s);
-    Edit5 = new InputField(u"0"_s);
-    Edit6 = new InputField(u"0"_s);
-    Edit7 = new InputField(u"0"_s);
-    in->addWidget(boldLabel(u"Стена"_s), 0, 0);
-    const auto caption = [](int i) { return QString::fromUtf16(kMasonryInputCaptions[i]); };
-    addInputRow(in, 1, caption(0), Edit1);
-    addInputRow(in, 2, caption(1), Edit2);
-    addInputRow(in, 3, caption(6), Edit3);
-    in->addWidget(boldLabel(u"Оконные проемы:"_s), 4, 0);
-    addInputRow(in, 5, caption(2), Edit4);
-    addInputRow(in, 6, caption(3), Edit5);
-    in->addWidget(boldLabel(u"Дверные проемы"_s), 7, 0);
-    addInputRow(in, 8, caption(4), Edit6);
-    addInputRow(in, 9, caption(5), Edit7);
+    const auto input = [](int i) { return QString::fromUtf16(kMasonryInputCaptions[i]); };
+    const auto result = [](int i) { return QString::fromUtf16(kMasonryResultCaptions[i]); };
+    PageBuilder build(this);
+    const PageBuilder::Group conditions = build.group(u"Условия расчета"_s,
+        {
+            { PageRow::Heading, u"Стена"_s },
+            { PageRow::Input, input(0), "Edit1" },
+            { PageRow::Input, input(1), "Edit2" },
+            { PageRow::ReadOnlyInput, input(6), "Edit3", nullptr, u"0,24" },
+            { PageRow::Heading, u"Оконные проемы:"_s },
+            { PageRow::Input, input(2), "Edit4" },
+            { PageRow::Input, input(3), "Edit5" },
+            { PageRow::Heading, u"Дверные проемы"_s },
+            { PageRow::Input, input(4), "Edit6" },
+            { PageRow::Input, input(5), "Edit7" },
+        });
+    conditions.grid->setVerticalSpacing(3);
+    const PageBuilder::Group results = build.group(u"Итоги расчета"_s,
+        {
+            { PageRow::Result, result(0), "Label23", "Label22" },
+            { PageRow::Result, result(1), "Label17", "Label13" },
+            { PageRow::Result, result(2), "Label18", "Label14" },
+            { PageRow::Result, result(3), "Label19", "Label15" },
+        });
+    results.grid->setColumnStretch(1, 1);
+    build.finish({ conditions.box, results.box }, BitBtn8, "BitBtn8", &MasonryPage::BitBtn8Click,
+        BitBtn9, "BitBtn9", &MasonryPage::BitBtn9Click);
 
-    auto *results = new QGroupBox(u"Итоги расчета"_s, this);
-    auto *out = new QGridLayout(results);
-    Label23 = new QLabel;
-    Label17 = new QLabel;
-    Label18 = new QLabel;
-    Label19 = new QLabel;
-    QLabel *values[] = { Label23, Label17, Label18, Label19 };
-    for (int i = 0; i < 4; ++i)
-        m_rows.push_back(
-            addResultRow(out, i, QString::fromUtf16(kMasonryResultCaptions[i]), values[i]));
-    out->setColumnStretch(1, 1);
-
-    BitBtn8 = makeClearButton(this);
-    BitBtn9 = makeCalculateButton(this);
-
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 8, 8, 8);
-    page->addWidget(conditions);
-    page->addWidget(results);
-    page->addStretch(1);
-    page->addLayout(buttonPairLayout(BitBtn8, BitBtn9));
-
-    NAME_WIDGET(Edit1);
-    NAME_WIDGET(Edit2);
-    NAME_WIDGET(Edit3);
-    NAME_WIDGET(Edit4);
-    NAME_WIDGET(Edit5);
-    NAME_WIDGET(Edit6);
-    NAME_WIDGET(Edit7);
-    NAME_WIDGET(Label23);
-    NAME_WIDGET(Label17);
-    NAME_WIDGET(Label18);
-    NAME_WIDGET(Label19);
-    NAME_WIDGET(BitBtn8);
-    NAME_WIDGET(BitBtn9);
-    m_rows[0].caption->setObjectName(u"Label22"_s);
-    m_rows[1].caption->setObjectName(u"Label13"_s);
-    m_rows[2].caption->setObjectName(u"Label14"_s);
-    m_rows[3].caption->setObjectName(u"Label15"_s);
-
-    for (InputField *edit : { Edit1, Edit2, Edit4, Edit5, Edit6, Edit7 })
-        connect(edit, &InputField::clicked, edit, &QLineEdit::clear); // Edit1Click ... Edit7Click
-    pressOnEnter({ Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7 }, BitBtn9);
-    connect(BitBtn9, &QPushButton::clicked, this, guarded([this] { BitBtn9Click(); }));
-    connect(BitBtn8, &QPushButton::clicked, this, guarded([this] { BitBtn8Click(); }));
+    Edit1 = build.get<InputField>("Edit1");
+    Edit2 = build.get<InputField>("Edit2");
+    Edit3 = build.get<QLineEdit>("Edit3");
+    Edit4 = build.get<InputField>("Edit4");
+    Edit5 = build.get<InputField>("Edit5");
+    Edit6 = build.get<InputField>("Edit6");
+    Edit7 = build.get<InputField>("Edit7");
+    Label23 = build.get<QLabel>("Label23");
+    Label17 = build.get<QLabel>("Label17");
+    Label18 = build.get<QLabel>("Label18");
+    Label19 = build.get<QLabel>("Label19");
+    m_rows = build.results();
 }
 
 void MasonryPage::BitBtn9Click()

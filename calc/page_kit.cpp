@@ -156,6 +156,74 @@ void hideResults(const std::vector<ResultRow> &rows)
         r.value->setVisible(false);
 }
 
+PageBuilder::PageBuilder(CalculatorPage *page)
+    : m_page(page)
+{
+}
+
+PageBuilder::Group PageBuilder::group(const QString &title, const std::vector<PageRow> &rows)
+{
+    Group g { new QGroupBox(title, m_page), nullptr };
+    g.grid = new QGridLayout(g.box);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const PageRow &r = rows[static_cast<std::size_t>(row)];
+        switch (r.kind) {
+        case PageRow::Input:
+        case PageRow::ReadOnlyInput: {
+            QLineEdit *field = nullptr;
+            if (r.kind == PageRow::Input) {
+                auto *input = new InputField(QString::fromUtf16(r.initial));
+                QObject::connect(input, &InputField::clicked, input, &QLineEdit::clear);
+                field = input;
+            } else {
+                field = new QLineEdit(QString::fromUtf16(r.initial));
+                field->setReadOnly(true);
+                field->setFixedWidth(72);
+            }
+            field->setObjectName(QLatin1String(r.name));
+            addInputRow(g.grid, row, r.caption, field);
+            m_fields.push_back(field);
+            break;
+        }
+        case PageRow::Result: {
+            auto *value = new QLabel;
+            value->setObjectName(QLatin1String(r.name));
+            m_results.push_back(addResultRow(g.grid, row, r.caption, value));
+            if (r.captionName)
+                m_results.back().caption->setObjectName(QLatin1String(r.captionName));
+            break;
+        }
+        case PageRow::Heading:
+            g.grid->addWidget(boldLabel(r.caption), row, 0);
+            break;
+        case PageRow::Text:
+            g.grid->addWidget(new QLabel(r.caption), row, 0);
+            break;
+        }
+    }
+    return g;
+}
+
+RadioGroup PageBuilder::radios(const QString &title, const QStringList &items, const char *name)
+{
+    const RadioGroup g = makeRadioGroup(title, items, m_page);
+    g.box->setObjectName(QLatin1String(name));
+    return g;
+}
+
+void PageBuilder::layOut(
+    std::initializer_list<QWidget *> parts, QPushButton *clear, QPushButton *calculate)
+{
+    auto *page = new QVBoxLayout(m_page);
+    page->setContentsMargins(8, 8, 8, 8);
+    for (QWidget *part : parts)
+        page->addWidget(part);
+    page->addStretch(1);
+    page->addLayout(buttonPairLayout(clear, calculate));
+    for (QLineEdit *field : m_fields)
+        QObject::connect(field, &QLineEdit::returnPressed, calculate, &QPushButton::click);
+}
+
 RadioGroup makeRadioGroup(const QString &title, const QStringList &items, QWidget *parent)
 {
     RadioGroup g;

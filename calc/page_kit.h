@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/designer_names.h"
+#include "app/error_report.h"
 #include "calc/calculation.h"
 
 #include <QLabel>
@@ -104,3 +105,65 @@ struct RadioGroup {
     QButtonGroup *buttons = nullptr;
 };
 RadioGroup makeRadioGroup(const QString &title, const QStringList &items, QWidget *parent);
+
+// One row of a page's group, top to bottom: a field with its caption (click-to-empty, or
+// read-only), a result with its caption, a bold heading, or a plain line of text.
+struct PageRow {
+    enum Kind { Input, ReadOnlyInput, Result, Heading, Text };
+    Kind kind;
+    QString caption;
+    const char *name = nullptr; // designer name of the field or the result label
+    const char *captionName = nullptr; // designer name of the caption label, where it has one
+    const char16_t *initial = u"0"; // a field's first text
+};
+
+// Builds a calculator page from rows: creates the widgets, names them (objectName = designer
+// name), lays them out (groups top to bottom, the Clear/Calculate pair at the bottom right) and
+// wires them (a click empties a click-to-empty field, Enter in any field presses Calculate, the
+// buttons run the page's routines through the error guard).
+class PageBuilder {
+public:
+    struct Group {
+        QGroupBox *box;
+        QGridLayout *grid;
+    };
+
+    explicit PageBuilder(CalculatorPage *page);
+
+    // A captioned group of rows in a grid; the results' rows are kept in order for the page.
+    Group group(const QString &title, const std::vector<PageRow> &rows);
+    // A group of exclusive radio items, named.
+    RadioGroup radios(const QString &title, const QStringList &items, const char *name);
+
+    // A widget the builder made, by designer name.
+    template <typename Widget> Widget *get(const char *name) const
+    {
+        return m_page->findChild<Widget *>(QLatin1String(name));
+    }
+    const std::vector<ResultRow> &results() const { return m_results; }
+
+    // Lays the parts out top to bottom with the button pair under them and wires the page.
+    template <typename Page>
+    void finish(std::initializer_list<QWidget *> parts, QPushButton *&clear, const char *clearName,
+        void (Page::*clearRoutine)(), QPushButton *&calculate, const char *calculateName,
+        void (Page::*calculateRoutine)())
+    {
+        auto *page = static_cast<Page *>(m_page);
+        clear = makeClearButton(m_page);
+        calculate = makeCalculateButton(m_page);
+        clear->setObjectName(QLatin1String(clearName));
+        calculate->setObjectName(QLatin1String(calculateName));
+        layOut(parts, clear, calculate);
+        QObject::connect(calculate, &QPushButton::clicked, m_page,
+            guarded([page, calculateRoutine] { (page->*calculateRoutine)(); }));
+        QObject::connect(clear, &QPushButton::clicked, m_page,
+            guarded([page, clearRoutine] { (page->*clearRoutine)(); }));
+    }
+
+private:
+    void layOut(std::initializer_list<QWidget *> parts, QPushButton *clear, QPushButton *calculate);
+
+    CalculatorPage *m_page;
+    std::vector<ResultRow> m_results;
+    std::vector<QLineEdit *> m_fields; // every field, in order
+};

@@ -17,88 +17,66 @@ using namespace Qt::StringLiterals;
 PaintingPage::PaintingPage(CalculationLog &log, QWidget *parent)
     : CalculatorPage(log, parent)
 {
-    auto *sizes = new QGroupBox(u"Размеры окрашиваемой поверхности"_s, this);
-    auto *sizesGrid = new QGridLayout(sizes);
-    Edit13 = new InputField(u"0"_s);
-    Edit14 = new InputField(u"0"_s);
-    addInputRow(sizesGrid, 0, QString::fromUtf16(kPaintingInputCaptions[0]), Edit13);
-    addInputRow(sizesGrid, 1, QString::fromUtf16(kPaintingInputCaptions[1]), Edit14);
     const auto caption = [](int i) { return QString::fromUtf16(kPaintingResultCaptions[i]); };
+    PageBuilder build(this);
+    const PageBuilder::Group sizes = build.group(u"Размеры окрашиваемой поверхности"_s,
+        {
+            { PageRow::Input, QString::fromUtf16(kPaintingInputCaptions[0]), "Edit13" },
+            { PageRow::Input, QString::fromUtf16(kPaintingInputCaptions[1]), "Edit14" },
+        });
     // The area row spans the group: its caption is longer than the input captions.
     auto *areaRow = new QGridLayout;
     Label104 = new QLabel;
-    m_rows.push_back(addResultRow(areaRow, 0, caption(0), Label104));
+    NAME_WIDGET(Label104);
+    const ResultRow area = addResultRow(areaRow, 0, caption(0), Label104);
     areaRow->setColumnStretch(1, 1);
-    sizesGrid->addLayout(areaRow, 2, 0, 1, 2);
+    sizes.grid->addLayout(areaRow, 2, 0, 1, 2);
     auto *normNote = new QLabel(u"Нормы расхода материалов даны на 100 м2 поверхности, "
                                 u"количества пересчитаны на площадь окраски."_s);
     normNote->setWordWrap(true);
     QFont noteFont = normNote->font();
     noteFont.setItalic(true);
     normNote->setFont(noteFont);
-    sizesGrid->addWidget(normNote, 3, 0, 1, 2);
+    sizes.grid->addWidget(normNote, 3, 0, 1, 2);
 
-    const RadioGroup works = makeRadioGroup(
-        u"Перечень работ"_s, { u"Окраска в один слой"_s, u"Окраска в два слоя"_s }, this);
+    const RadioGroup works = build.radios(
+        u"Перечень работ"_s, { u"Окраска в один слой"_s, u"Окраска в два слоя"_s }, "RadioGroup3");
     RadioGroup3 = works.box;
     coats = works.buttons;
     coats->button(0)->setChecked(true);
 
-    const QString normsTip = u"Нормы расхода на 100 м2 окрашиваемой поверхности "
-                             u"(окраска металла железным суриком)"_s;
-    auto *oiling = new QGroupBox(u"Материалы для проолифки"_s, this);
-    oiling->setToolTip(wrappedToolTip(normsTip));
-    auto *oilingGrid = new QGridLayout(oiling);
-    Label69 = new QLabel;
-    Label70 = new QLabel;
-    m_rows.push_back(addResultRow(oilingGrid, 0, caption(1), Label69));
-    m_rows.push_back(addResultRow(oilingGrid, 1, caption(2), Label70));
+    const QString normsTip = wrappedToolTip(u"Нормы расхода на 100 м2 окрашиваемой поверхности "
+                                            u"(окраска металла железным суриком)"_s);
+    const PageBuilder::Group oiling = build.group(u"Материалы для проолифки"_s,
+        {
+            { PageRow::Result, caption(1), "Label69" },
+            { PageRow::Result, caption(2), "Label70" },
+        });
+    const PageBuilder::Group painting = build.group(u"Материалы для окраски"_s,
+        {
+            { PageRow::Result, caption(3), "Label71" },
+            { PageRow::Text, u"в том числе:"_s },
+            { PageRow::Result, caption(4), "Label72" },
+            { PageRow::Result, caption(5), "Label73" },
+            { PageRow::Result, caption(6), "Label74" },
+        });
+    for (const PageBuilder::Group &g : { oiling, painting }) {
+        g.box->setToolTip(normsTip);
+        g.grid->setColumnStretch(1, 1);
+    }
+    build.finish({ sizes.box, RadioGroup3, oiling.box, painting.box }, BitBtn5, "BitBtn5",
+        &PaintingPage::BitBtn5Click, BitBtn6, "BitBtn6", &PaintingPage::BitBtn4Click);
 
-    auto *painting = new QGroupBox(u"Материалы для окраски"_s, this);
-    painting->setToolTip(wrappedToolTip(normsTip));
-    auto *paintingGrid = new QGridLayout(painting);
-    Label71 = new QLabel;
-    Label72 = new QLabel;
-    Label73 = new QLabel;
-    Label74 = new QLabel;
-    m_rows.push_back(addResultRow(paintingGrid, 0, caption(3), Label71));
-    paintingGrid->addWidget(new QLabel(u"в том числе:"_s), 1, 0);
-    m_rows.push_back(addResultRow(paintingGrid, 2, caption(4), Label72));
-    m_rows.push_back(addResultRow(paintingGrid, 3, caption(5), Label73));
-    m_rows.push_back(addResultRow(paintingGrid, 4, caption(6), Label74));
-    for (QGridLayout *grid : { oilingGrid, paintingGrid })
-        grid->setColumnStretch(1, 1);
-
-    BitBtn5 = makeClearButton(this);
-    BitBtn6 = makeCalculateButton(this);
-
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 8, 8, 8);
-    page->addWidget(sizes);
-    page->addWidget(RadioGroup3);
-    page->addWidget(oiling);
-    page->addWidget(painting);
-    page->addStretch(1);
-    page->addLayout(buttonPairLayout(BitBtn5, BitBtn6));
-
-    NAME_WIDGET(Edit13);
-    NAME_WIDGET(Edit14);
-    NAME_WIDGET(Label104);
-    NAME_WIDGET(Label69);
-    NAME_WIDGET(Label70);
-    NAME_WIDGET(Label71);
-    NAME_WIDGET(Label72);
-    NAME_WIDGET(Label73);
-    NAME_WIDGET(Label74);
-    NAME_WIDGET(RadioGroup3);
-    NAME_WIDGET(BitBtn5);
-    NAME_WIDGET(BitBtn6);
-
-    connect(Edit13, &InputField::clicked, Edit13, &QLineEdit::clear); // Edit13Click
-    connect(Edit14, &InputField::clicked, Edit14, &QLineEdit::clear); // Edit14Click
-    pressOnEnter({ Edit13, Edit14 }, BitBtn6);
-    connect(BitBtn6, &QPushButton::clicked, this, guarded([this] { BitBtn4Click(); }));
-    connect(BitBtn5, &QPushButton::clicked, this, guarded([this] { BitBtn5Click(); }));
+    Edit13 = build.get<InputField>("Edit13");
+    Edit14 = build.get<InputField>("Edit14");
+    Label69 = build.get<QLabel>("Label69");
+    Label70 = build.get<QLabel>("Label70");
+    Label71 = build.get<QLabel>("Label71");
+    Label72 = build.get<QLabel>("Label72");
+    Label73 = build.get<QLabel>("Label73");
+    Label74 = build.get<QLabel>("Label74");
+    m_rows = { area };
+    m_rows.insert(m_rows.end(), build.results().begin(), build.results().end());
 }
 
 void PaintingPage::BitBtn4Click()

@@ -17,69 +17,48 @@ using namespace Qt::StringLiterals;
 SowingPage::SowingPage(CalculationLog &log, QWidget *parent)
     : CalculatorPage(log, parent)
 {
-    auto *sizes = new QGroupBox(u"Размеры площадки"_s, this);
-    auto *sizesGrid = new QGridLayout(sizes);
-    Edit11 = new InputField(u"0"_s);
-    Edit12 = new InputField(u"0"_s);
-    addInputRow(sizesGrid, 0, u"Длина конструкции, м"_s, Edit11);
-    addInputRow(sizesGrid, 1, u"Ширина конструкции, м"_s, Edit12);
-
-    const RadioGroup kinds = makeRadioGroup(u"Перечень работ"_s,
+    const auto result = [](int i) { return QString::fromUtf16(kSowingResultCaptions[i]); };
+    PageBuilder build(this);
+    const PageBuilder::Group sizes = build.group(u"Размеры площадки"_s,
+        {
+            { PageRow::Input, QString::fromUtf16(kSowingInputCaptions[0]), "Edit11" },
+            { PageRow::Input, QString::fromUtf16(kSowingInputCaptions[1]), "Edit12" },
+        });
+    const RadioGroup kinds = build.radios(u"Перечень работ"_s,
         { u"Посев трав в ручную"_s, u"Посев трав с помощью механизмов"_s,
             u"Посев трав гидропосевом, 1000 м2"_s },
-        this);
+        "RadioGroup2");
     RadioGroup2 = kinds.box;
     works = kinds.buttons;
-
-    auto *materials = new QGroupBox(u"Материалы"_s, this);
-    materials->setToolTip(wrappedToolTip(
+    const PageBuilder::Group materials = build.group(u"Материалы"_s,
+        {
+            { PageRow::Result, result(0), "Label54" },
+            { PageRow::Result, result(1), "Label55" },
+            { PageRow::Result, result(2), "Label56" },
+            { PageRow::Result, result(3), "Label57" },
+            { PageRow::Result, result(4), "Label58" },
+            { PageRow::Result, result(5), "Label59" },
+            { PageRow::Result, result(6), "Label45" },
+            { PageRow::Result, result(7), "Label47" },
+        });
+    materials.grid->setColumnStretch(1, 1);
+    materials.box->setToolTip(wrappedToolTip(
         u"Расход на 1 м2 участка. Посев вручную: семена 20 кг на 1000 м2 (государственная "
         u"норма).\nПосев механизмами и гидропосев: типовые производственные показатели."_s));
-    auto *matGrid = new QGridLayout(materials);
-    matGrid->setColumnStretch(1, 1);
-    Label54 = new QLabel;
-    Label55 = new QLabel;
-    Label56 = new QLabel;
-    Label57 = new QLabel;
-    Label58 = new QLabel;
-    Label59 = new QLabel;
-    Label45 = new QLabel;
-    Label47 = new QLabel;
-    QLabel *values[] = { Label54, Label55, Label56, Label57, Label58, Label59, Label45, Label47 };
-    for (int i = 0; i < kSowingMaterials; ++i)
-        m_rows.push_back(
-            addResultRow(matGrid, i, QString::fromUtf16(kSowingResultCaptions[i]), values[i]));
+    build.finish({ sizes.box, RadioGroup2, materials.box }, BitBtn3, "BitBtn3",
+        &SowingPage::BitBtn3Click, BitBtn4, "BitBtn4", &SowingPage::BitBtn4Click);
 
-    BitBtn3 = makeClearButton(this);
-    BitBtn4 = makeCalculateButton(this);
-
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 8, 8, 8);
-    page->addWidget(sizes);
-    page->addWidget(RadioGroup2);
-    page->addWidget(materials);
-    page->addStretch(1);
-    page->addLayout(buttonPairLayout(BitBtn3, BitBtn4));
-
-    NAME_WIDGET(Edit11);
-    NAME_WIDGET(Edit12);
-    NAME_WIDGET(RadioGroup2);
-    NAME_WIDGET(Label54);
-    NAME_WIDGET(Label55);
-    NAME_WIDGET(Label56);
-    NAME_WIDGET(Label57);
-    NAME_WIDGET(Label58);
-    NAME_WIDGET(Label59);
-    NAME_WIDGET(Label45);
-    NAME_WIDGET(Label47);
-    NAME_WIDGET(BitBtn3);
-    NAME_WIDGET(BitBtn4);
-
-    connect(Edit11, &InputField::clicked, Edit11, &QLineEdit::clear); // Edit11Click
-    connect(Edit12, &InputField::clicked, Edit12, &QLineEdit::clear); // Edit12Click
-    pressOnEnter({ Edit11, Edit12 }, BitBtn4);
-    connect(BitBtn4, &QPushButton::clicked, this, guarded([this] { BitBtn4Click(); }));
-    connect(BitBtn3, &QPushButton::clicked, this, guarded([this] { BitBtn3Click(); }));
+    Edit11 = build.get<InputField>("Edit11");
+    Edit12 = build.get<InputField>("Edit12");
+    Label54 = build.get<QLabel>("Label54");
+    Label55 = build.get<QLabel>("Label55");
+    Label56 = build.get<QLabel>("Label56");
+    Label57 = build.get<QLabel>("Label57");
+    Label58 = build.get<QLabel>("Label58");
+    Label59 = build.get<QLabel>("Label59");
+    Label45 = build.get<QLabel>("Label45");
+    Label47 = build.get<QLabel>("Label47");
+    m_rows = build.results();
 }
 
 void SowingPage::BitBtn4Click()
