@@ -40,5 +40,5 @@ rm -rf "$fake"
 
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DKLADOMER_FUZZ=ON -DKLADOMER_SANITIZE=ON
 cmake --build build-fuzz --parallel "$jobs" --target fuzz_number_rules
-build-fuzz/fuzz_number_rules -max_total_time=60 -max_len=64 -print_final_stats=0
+build-fuzz/tests/fuzz_number_rules -max_total_time=60 -max_len=64 -print_final_stats=0
 echo "All tests passed."
