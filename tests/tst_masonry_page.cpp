@@ -1,5 +1,6 @@
 // The brick masonry page driven through its widgets, with a real log.
 #include "calc/masonry_page.h"
+#include "calculator_cases.h"
 #include "log/calculation_log.h"
 #include "test_support.h"
 
@@ -15,6 +16,8 @@ private slots:
 
     void startState();
     void workedExample();
+    void calculate_data();
+    void calculate();
     void clickEmptiesOnlyByMouse();
     void noMasonryNodeGivesZeroMaterials();
     void pointSettingsStopAtACommaThickness();
@@ -76,6 +79,24 @@ void TestMasonryPage::workedExample()
             u"Раствор, м3: 2,107"_s,
             u"Пробки деревянные, м3: 0,008964"_s,
         }));
+}
+
+void TestMasonryPage::calculate_data()
+{
+    addMasonryCases();
+}
+
+void TestMasonryPage::calculate()
+{
+    QFETCH(int, node);
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, texts);
+    m_node = node;
+    enter(inputs.mid(0, 6));
+    m_page->Edit3->setText(inputs[6]); // the thickness the tree routing writes
+    QTest::mouseClick(m_page->BitBtn9, Qt::LeftButton);
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(shownResults(), texts);
 }
 
 void TestMasonryPage::clickEmptiesOnlyByMouse()

@@ -1,5 +1,6 @@
 // The floor underlayer page driven through its widgets, with a real log.
 #include "calc/underlayer_page.h"
+#include "calculator_cases.h"
 #include "log/calculation_log.h"
 #include "test_support.h"
 
@@ -87,29 +88,7 @@ void TestUnderlayerPage::startState()
 
 void TestUnderlayerPage::calculate_data()
 {
-    // Results as "row=text" in row order of the materials group.
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("volume");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("kind 0, 1") << 0 << u"1"_s << QStringList { u"1=1,11"_s };
-    QTest::newRow("kind 2, 1") << 2 << u"1"_s
-                               << QStringList { u"3=0,97"_s, u"4=0,09"_s, u"5=0,16"_s };
-    QTest::newRow("kind 4, 1") << 4 << u"1"_s
-                               << QStringList { u"1=0,98"_s, u"6=0,43"_s, u"7=78,5"_s };
-    QTest::newRow("kind 9, 1") << 9 << u"1"_s << QStringList { u"10=1,02"_s, u"11=26"_s };
-    QTest::newRow("kind 4, 10") << 4 << u"10"_s
-                                << QStringList { u"1=9,8"_s, u"6=4,3"_s, u"7=785"_s };
-    QTest::newRow("kind 6, 10") << 6 << u"10"_s << QStringList { u"1=4,5"_s, u"6=2"_s, u"9=9"_s };
-    QTest::newRow("kind 4, 1000") << 4 << u"1000"_s
-                                  << QStringList { u"1=980"_s, u"6=430"_s, u"7=7,85E4"_s };
-    QTest::newRow("kind 3, 10000") << 3 << u"10000"_s << QStringList { u"1=1,02E4"_s, u"6=4300"_s };
-    QTest::newRow("kind 8, 10000") << 8 << u"10000"_s << QStringList { u"9=10200"_s };
-    QTest::newRow("kind 2, 0,001")
-        << 2 << u"0,001"_s << QStringList { u"3=0,00097"_s, u"4=9E-5"_s, u"5=0,00016"_s };
-    QTest::newRow("kind 7, 0,01") << 7 << u"0,01"_s
-                                  << QStringList { u"1=0,00095"_s, u"3=0,0017"_s, u"12=0,0074"_s };
-    QTest::newRow("kind 1, 0") << 1 << u"0"_s << QStringList { u"2=0"_s };
-    QTest::newRow("kind 0, -1") << 0 << u"-1"_s << QStringList { u"1=-1,11"_s };
+    addUnderlayerCases();
 }
 
 void TestUnderlayerPage::calculate()
