@@ -154,7 +154,7 @@ StatementWindow::StatementWindow(
     buttons->addStretch(1);
     buttons->addWidget(deleteButton);
 
-    auto *positionsLabel = new QLabel(u"&Позиции:"_s);
+    auto *positionsLabel = new QLabel(u"По&зиции:"_s);
     positionsLabel->setBuddy(positionsView);
     auto *totalsLabel = new QLabel(u"&Итого по материалам:"_s);
     totalsLabel->setBuddy(totalsView);

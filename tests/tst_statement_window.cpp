@@ -17,6 +17,7 @@
 #include "test_support.h"
 #include "window_fixture.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QFile>
@@ -70,6 +71,7 @@ private slots:
     void closingAsksAboutUnsavedChanges();
     void sessionEndSavesWithoutAsking();
     void tableSpeaksItsCells();
+    void accessKeysAreUnique();
 
 private:
     void calculateMasonry(int node, const QString &length);
@@ -414,6 +416,21 @@ void TestStatementWindow::tableSpeaksItsCells()
                 !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
                 qPrintable(control->objectName()));
     }
+}
+
+void TestStatementWindow::accessKeysAreUnique()
+{
+    // Alt with an underlined letter reaches each button and each table: no letter twice.
+    StatementWindow *w = m_window->statementWindow();
+    QStringList keys;
+    for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
+        keys << QKeySequence::mnemonic(b->text()).toString();
+    for (QLabel *l : w->findChildren<QLabel *>())
+        if (l->buddy())
+            keys << QKeySequence::mnemonic(l->text()).toString();
+    keys.removeAll(QString());
+    QCOMPARE(keys.size(), 7);
+    QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
 }
 
 QTEST_MAIN(TestStatementWindow)
