@@ -17,15 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct IconSizes {
-    const char16_t *name;
-    std::initializer_list<int> sizes;
-};
-
-// The sizes the program loads (the icon list of resources/CMakeLists.txt); the build unpacks
-// exactly these.
-const IconSizes kIcons[] = { KLADOMER_ICON_TABLE };
-
 class LazyIconEngine : public QIconEngine {
 public:
     struct Entry {
@@ -37,7 +28,7 @@ public:
 
     void add(const QString &name, QIcon::Mode mode)
     {
-        for (const IconSizes &icon : kIcons)
+        for (const IconSizes &icon : kIconList)
             if (name == icon.name)
                 for (int size : icon.sizes)
                     m_entries.push_back(

@@ -8,11 +8,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "file_size_limit.h"
 #include <algorithm>
 
 #include <csignal>
 #include <grp.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -167,16 +168,9 @@ void TestLogFile::failedWriteKeepsTheEarlierFile()
     const QByteArray earlier("the last good history\r\n\r\n");
     writeFile(u"data/history.txt"_s, earlier);
 
-    // A file-size limit makes the write fail half-way, as a full disk would, even for root.
-    rlimit previous {};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const int code = errorOf([] { writeLogFile(closingLogPath(), QByteArray(10000, 'y')); });
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    int code = 0;
+    withFileSizeLimit(64,
+        [&] { code = errorOf([] { writeLogFile(closingLogPath(), QByteArray(10000, 'y')); }); });
 
     QCOMPARE(code, EFBIG);
     QCOMPARE(EInOutError(code).message(), u"I/O error %1"_s.arg(EFBIG));

@@ -44,12 +44,7 @@ void TestPictures::iconsHaveEverySize_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QList<int>>("sizes");
     // The build's icon list (resources/CMakeLists.txt): each must be drawn at each size.
-    struct Icon {
-        const char16_t *name;
-        std::initializer_list<int> sizes;
-    };
-    const Icon icons[] = { KLADOMER_ICON_TABLE };
-    for (const Icon &icon : icons) {
+    for (const IconSizes &icon : kIconList) {
         const QString name = QString::fromUtf16(icon.name);
         QTest::newRow(qPrintable(name)) << name << QList<int>(icon.sizes);
     }

@@ -1,5 +1,6 @@
 // The real program as a process, ended from outside: a termination signal closes it as the
 // close box does, so data/history.txt ends with the closing line.
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -23,6 +24,18 @@ bool catches(qint64 pid, int signal)
             return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
     }
     return false;
+}
+// Starts the program in the folder and waits until it handles the signal itself.
+bool startProgram(QProcess &program, const QString &folder, int signal)
+{
+    program.setWorkingDirectory(folder);
+    program.start(QStringLiteral(KLADOMER_PROGRAM), {});
+    if (!program.waitForStarted())
+        return false;
+    QDeadlineTimer deadline(20000);
+    while (!catches(program.processId(), signal) && !deadline.hasExpired())
+        QTest::qWait(20);
+    return catches(program.processId(), signal);
 }
 } // namespace
 
@@ -49,10 +62,7 @@ void TestShutdown::signalClosesAndSaves()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"data"_s));
     QProcess program;
-    program.setWorkingDirectory(dir.path());
-    program.start(QStringLiteral(KLADOMER_PROGRAM), {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(catches(program.processId(), signal), 20000);
+    QVERIFY(startProgram(program, dir.path(), signal));
     ::kill(static_cast<pid_t>(program.processId()), signal);
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -74,10 +84,7 @@ void TestShutdown::signalWithoutDataFolderKeepsRunning()
     // box waits for its OK; the test ends the program itself.)
     QTemporaryDir dir;
     QProcess program;
-    program.setWorkingDirectory(dir.path());
-    program.start(QStringLiteral(KLADOMER_PROGRAM), {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(catches(program.processId(), SIGTERM), 20000);
+    QVERIFY(startProgram(program, dir.path(), SIGTERM));
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     QVERIFY(!program.waitForFinished(1500));
     QCOMPARE(program.state(), QProcess::Running);
@@ -104,10 +111,7 @@ void TestShutdown::lostDisplaySaves()
     env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     env.insert(u"DISPLAY"_s, display);
     program.setProcessEnvironment(env);
-    program.setWorkingDirectory(dir.path());
-    program.start(QStringLiteral(KLADOMER_PROGRAM), {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(catches(program.processId(), SIGTERM), 20000);
+    QVERIFY(startProgram(program, dir.path(), SIGTERM));
     QTest::qWait(500); // the window reaches the server
     server.terminate();
     QVERIFY(server.waitForFinished(20000));

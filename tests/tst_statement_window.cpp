@@ -8,6 +8,7 @@
 #include "calc/painting_page.h"
 #include "calc/sowing_page.h"
 #include "calc/underlayer_page.h"
+#include "file_size_limit.h"
 #include "log/log_file.h"
 #include "navigation/routing.h"
 #include "navigation/section_nodes.h"
@@ -28,9 +29,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -333,18 +332,12 @@ void TestStatementWindow::failedExportKeepsTheFile()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(earlier);
     }
-    // A file-size limit makes the write fail half-way, as a full disk would, even for root.
-    rlimit previous {};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = runGuarded([this] {
-        m_window->statementWindow()->exportTo(StatementWindow::Format::Csv, u"data/job.xlsx"_s);
+    bool saved = true;
+    withFileSizeLimit(1024, [&] {
+        saved = runGuarded([this] {
+            m_window->statementWindow()->exportTo(StatementWindow::Format::Csv, u"data/job.xlsx"_s);
+        });
     });
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
     QVERIFY(!saved);
     QCOMPARE(m_errors->messages, QStringList { u"I/O error %1."_s.arg(EFBIG) });
     QCOMPARE(readFile(u"data/job.xlsx"_s), earlier);

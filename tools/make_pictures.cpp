@@ -362,12 +362,7 @@ int main(int argc, char **argv)
               .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdAlphaDither | Qt::PreferDither)
               .save(QStringLiteral("resources/emblem.png"), "PNG", 100); // stored, not deflated
     // The icon list of resources/CMakeLists.txt; the program icon also at the icon theme's sizes.
-    struct Icon {
-        const char16_t *name;
-        std::initializer_list<int> sizes;
-    };
-    const Icon icons[] = { KLADOMER_ICON_TABLE };
-    for (const Icon &icon : icons) {
+    for (const IconSizes &icon : kIconList) {
         const QString name = QString::fromUtf16(icon.name);
         ok &= renderIcon(name,
             name == u"program" ? std::initializer_list<int> { KLADOMER_THEME_ICON_SIZES }
