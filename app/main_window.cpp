@@ -365,9 +365,9 @@ QString TForm1::statementDate() const
 
 void TForm1::saveStatementToData()
 {
-    const QString path = u"data/Ведомость "_s + safeFileName(statementDate()) + u".xlsx"_s;
-    writeFileAtomically(
-        path, statementBytes(*m_statement, StatementWindow::Format::Excel, statementDate()));
+    const QString date = statementDate();
+    writeFileAtomically(statementPath(StatementWindow::Format::Excel, date),
+        statementBytes(*m_statement, StatementWindow::Format::Excel, date));
     m_statement->markSaved();
 }
 
@@ -413,13 +413,15 @@ void TForm1::FormClose()
 
 bool TForm1::commitData()
 {
-    if (m_statement && m_statement->hasUnsavedChanges()
-        && !runGuarded([this] { saveStatementToData(); }))
-        return false;
-    // The desktop session asks for the data: the history is saved as it stands, without a
-    // closing line (a checkpoint may go on; the end of the session closes the window, which
-    // appends the closing line and saves again).
-    return runGuarded([this] { writeLogFile(closingLogPath(), logFileBytes(m_log.text())); });
+    // The desktop session asks for the data: a changed statement goes to data/ as Excel, and
+    // the history is saved as it stands, without a closing line (a checkpoint may go on; the end
+    // of the session closes the window, which appends the closing line and saves again). Each
+    // is tried whatever became of the other.
+    const bool statementSaved = !m_statement || !m_statement->hasUnsavedChanges()
+        || runGuarded([this] { saveStatementToData(); });
+    const bool historySaved
+        = runGuarded([this] { writeLogFile(closingLogPath(), logFileBytes(m_log.text())); });
+    return statementSaved && historySaved;
 }
 
 void TForm1::saveHistoryAtExit() noexcept

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -211,12 +212,18 @@ void StatementWindow::deleteSelected()
     m_model->removePositions(rows);
 }
 
-QString StatementWindow::proposedPath(Format format) const
+QString statementPath(StatementWindow::Format format, const QString &date)
 {
+    using Format = StatementWindow::Format;
     const QString extension = format == Format::Excel ? u"xlsx"_s
         : format == Format::Csv                       ? u"csv"_s
                                                       : u"pdf"_s;
-    return u"data/Ведомость "_s + safeFileName(m_date()) + u'.' + extension;
+    return u"data/Ведомость "_s + safeFileName(date) + u'.' + extension;
+}
+
+QString StatementWindow::proposedPath(Format format) const
+{
+    return statementPath(format, m_date());
 }
 
 void StatementWindow::exportTo(Format format, const QString &path)
@@ -230,10 +237,20 @@ void StatementWindow::exportWithDialog(Format format)
     const QString filter = format == Format::Excel ? u"Книга Excel (*.xlsx)"_s
         : format == Format::Csv                    ? u"CSV (*.csv)"_s
                                                    : u"PDF (*.pdf)"_s;
-    const QString path = QFileDialog::getSaveFileName(this, u"Сохранить ведомость"_s,
-        QDir::current().absoluteFilePath(proposedPath(format)), filter);
-    if (!path.isEmpty())
-        exportTo(format, path);
+    // Qt's own dialog, whose texts can be given in Russian.
+    QFileDialog dialog(this, u"Сохранить ведомость"_s);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(QFileInfo(proposedPath(format)).suffix());
+    dialog.setLabelText(QFileDialog::LookIn, u"Папка:"_s);
+    dialog.setLabelText(QFileDialog::FileName, u"Имя файла:"_s);
+    dialog.setLabelText(QFileDialog::FileType, u"Тип файла:"_s);
+    dialog.setLabelText(QFileDialog::Accept, u"&Сохранить"_s);
+    dialog.setLabelText(QFileDialog::Reject, u"Отмена"_s);
+    dialog.selectFile(QDir::current().absoluteFilePath(proposedPath(format)));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        exportTo(format, dialog.selectedFiles().constFirst());
 }
 
 void StatementWindow::print()

@@ -48,6 +48,9 @@ private:
     bool m_fitPending = false;
 };
 
+// Where a statement of the day is proposed to go: data/Ведомость <date>.<extension>.
+QString statementPath(StatementWindow::Format format, const QString &date);
+
 // The bytes of the statement in the format, as written to its file.
 QByteArray statementBytes(
     const StatementModel &model, StatementWindow::Format format, const QString &date);

@@ -1,7 +1,7 @@
 // Starts the real main window, sets up a scene as a user would and saves a picture of the
 // window. Used by tools/screenshot.sh for the README and the AppStream screenshot, and to look
 // at every page: screenshot OUTPUT.png (OUTPUT.pdf with the statement scene writes its PDF)
-// [masonry|home|about|section|foundation|painting|underlayer|sowing|statement]
+// [masonry|home|about|section|foundation|painting|underlayer|sowing|statement|statement-save]
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/main_window.h"
@@ -16,6 +16,7 @@
 #include "statement/statement_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -73,7 +74,7 @@ void setScene(TForm1 &w, const QString &scene)
         p->Edit12->setText(u"10"_s);
         p->works->button(2)->setChecked(true);
         p->BitBtn4->click();
-    } else if (scene == u"statement") {
+    } else if (scene == u"statement" || scene == u"statement-save") {
         // A small job: three walls, four identical column foundations, a floor and a painted
         // steel surface, collected in the statement with names and counts.
         StatementModel *s = w.statement();
@@ -141,8 +142,14 @@ int main(int argc, char **argv)
     window.show();
     window.Timer1Timer();
     setScene(window, scene);
+    if (scene == u"statement-save") // the save dialog over the statement window
+        QTimer::singleShot(0, &app,
+            [&] { window.statementWindow()->exportWithDialog(StatementWindow::Format::Excel); });
     QTimer::singleShot(500, &app, [&] {
-        if (scene == u"statement" && output.endsWith(u".pdf"_s))
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            dialog->grab().save(output);
+            dialog->close();
+        } else if (scene == u"statement" && output.endsWith(u".pdf"_s))
             window.statementWindow()->exportTo(StatementWindow::Format::Pdf, output);
         else if (scene == u"statement")
             window.statementWindow()->grab().save(output);
