@@ -65,6 +65,7 @@ private slots:
     void editNameAndCountInPlace();
     void excelReadBack();
     void pdfText();
+    void pdfRepeatsTheHeaderOnEveryPage();
     void failedExportKeepsTheFile();
     void closingAsksAboutUnsavedChanges_data();
     void closingAsksAboutUnsavedChanges();
@@ -320,6 +321,25 @@ void TestStatementWindow::pdfText()
     for (const MaterialQuantity &t : model()->statement().totals(u',')) {
         QVERIFY2(text.contains(QString::fromUtf16(materials()[t.material].name)), "a material");
         QVERIFY2(text.contains(t.text), qPrintable(t.text));
+    }
+}
+
+void TestStatementWindow::pdfRepeatsTheHeaderOnEveryPage()
+{
+    calculateMasonry(kMasonry360Node, u"10"_s);
+    for (int i = 0; i < 120; ++i)
+        add()->trigger();
+    m_window->statementWindow()->exportTo(StatementWindow::Format::Pdf, u"data/long.pdf"_s);
+    const QString info = run(u"pdfinfo"_s, { u"data/long.pdf"_s });
+    const int pages = info.section(u"Pages:"_s, 1).trimmed().section(u'\n', 0, 0).toInt();
+    QVERIFY2(pages >= 3, qPrintable(info));
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = run(u"pdftotext"_s,
+            { u"-f"_s, QString::number(page), u"-l"_s, QString::number(page), u"data/long.pdf"_s,
+                u"-"_s });
+        QVERIFY2(text.contains(u"Страница %1 из %2"_s.arg(page).arg(pages)), qPrintable(text));
+        if (page < pages) // the positions go on: their header heads the page
+            QVERIFY2(text.contains(u"Исходные данные"_s), qPrintable(text));
     }
 }
 
