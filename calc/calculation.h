@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // What a result row stands for.
 enum class ResultKind {
     Material, // a material to order
@@ -46,6 +48,21 @@ struct Calculation {
     // The work's own quantity, or nullptr when the calculation has none.
     const CalculationResult *workQuantity() const;
 };
+
+// The start of a record: the work and its inputs, each caption of the table with the text as
+// typed; `choice` adds the chosen item of the page's list as the input «Вид работ».
+template <std::size_t N>
+Calculation calculationOf(const QString &work, const std::array<const char16_t *, N> &captions,
+    const std::array<QString, N> &texts, const QString &choice = QString())
+{
+    Calculation c;
+    c.work = work;
+    for (std::size_t i = 0; i < N; ++i)
+        c.inputs.append({ QString::fromUtf16(captions[i]), texts[i] });
+    if (!choice.isEmpty())
+        c.inputs.append({ QStringLiteral("Вид работ"), choice });
+    return c;
+}
 
 // A result row of `caption`; its kind, material and unit come from the material table.
 CalculationResult makeResult(int row, const QString &caption, double value, int precision,

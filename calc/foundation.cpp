@@ -29,11 +29,7 @@ FoundationResult computeFoundation(Extended length, Extended width, Extended hei
 Calculation foundationCalculation(const QString &work, const std::array<QString, 3> &texts,
     const QString &classItem, const FoundationResult &r, QChar separator)
 {
-    Calculation c;
-    c.work = work;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        c.inputs.append({ QString::fromUtf16(kFoundationInputCaptions[i]), texts[i] });
-    c.inputs.append({ QStringLiteral("Вид работ"), classItem });
+    Calculation c = calculationOf(work, kFoundationInputCaptions, texts, classItem);
     c.summary = QStringLiteral("%1 × %2 × %3 м, %4")
                     .arg(texts[0].trimmed(), texts[1].trimmed(), texts[2].trimmed(), classItem);
     for (int i = 0; i < kFoundationMaterials; ++i)

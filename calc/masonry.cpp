@@ -28,10 +28,7 @@ const MasonryVariant *masonryVariantForNode(int nodeIndex)
 Calculation masonryCalculation(const QString &work, const std::array<QString, 7> &texts,
     const MasonryResult &r, QChar separator)
 {
-    Calculation c;
-    c.work = work;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        c.inputs.append({ QString::fromUtf16(kMasonryInputCaptions[i]), texts[i] });
+    Calculation c = calculationOf(work, kMasonryInputCaptions, texts);
     // Openings of no area are not worth a mention.
     c.summary = QStringLiteral("стена %1 × %2 м, толщина %3 м")
                     .arg(texts[0].trimmed(), texts[1].trimmed(), texts[6].trimmed());

@@ -21,11 +21,7 @@ PaintingResult computePainting(Extended length, Extended width, int coats)
 Calculation paintingCalculation(const QString &work, const std::array<QString, 2> &texts,
     const QString &coatItem, const PaintingResult &r, QChar separator)
 {
-    Calculation c;
-    c.work = work;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        c.inputs.append({ QString::fromUtf16(kPaintingInputCaptions[i]), texts[i] });
-    c.inputs.append({ QStringLiteral("Вид работ"), coatItem });
+    Calculation c = calculationOf(work, kPaintingInputCaptions, texts, coatItem);
     c.summary
         = QStringLiteral("%1 × %2 м, %3").arg(texts[0].trimmed(), texts[1].trimmed(), coatItem);
     c.heading = QStringList { QStringLiteral("Условия расчета:"), coatItem,

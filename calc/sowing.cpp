@@ -13,11 +13,7 @@ SowingResult computeSowing(Extended length, Extended width, int work)
 Calculation sowingCalculation(const QString &work, const std::array<QString, 2> &texts,
     const QString &workItem, const SowingResult &r, QChar separator)
 {
-    Calculation c;
-    c.work = work;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        c.inputs.append({ QString::fromUtf16(kSowingInputCaptions[i]), texts[i] });
-    c.inputs.append({ QStringLiteral("Вид работ"), workItem });
+    Calculation c = calculationOf(work, kSowingInputCaptions, texts, workItem);
     c.summary
         = QStringLiteral("%1 × %2 м, %3").arg(texts[0].trimmed(), texts[1].trimmed(), workItem);
     const CalculationResult area
