@@ -15,8 +15,14 @@ bool volumeFitsClass(double volume, int foundationClass)
 
 FoundationResult computeFoundation(Extended length, Extended width, Extended height)
 {
+    return foundationMaterials(foundationVolume(length, width, height), length, width, height);
+}
+
+FoundationResult foundationMaterials(
+    double volume, Extended length, Extended width, Extended height)
+{
     FoundationResult r {};
-    r.volume = foundationVolume(length, width, height);
+    r.volume = volume;
     r.formworkArea = storeDouble(2 * (length + width) * height);
     for (int i = 0; i < kFoundationMaterials; ++i) {
         const FoundationMaterial &m = kFoundationMaterialTable[i];

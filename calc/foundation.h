@@ -59,6 +59,10 @@ struct FoundationResult {
 
 // Throws EOverflow when a value exceeds the double range as it is stored.
 FoundationResult computeFoundation(Extended length, Extended width, Extended height);
+// The same from a volume already stored by foundationVolume (the page checks the class on it
+// before any material is computed).
+FoundationResult foundationMaterials(
+    double volume, Extended length, Extended width, Extended height);
 
 inline constexpr std::array<const char16_t *, 3> kFoundationInputCaptions { u"Длина конструкции",
     u"Ширина конструкции", u"Высота конструкции" };

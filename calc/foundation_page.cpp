@@ -152,7 +152,7 @@ void FoundationPage::BitBtn2Click()
     if (!volumeFitsClass(volume, chosen))
         throw AppError(u"Объем фундамента %1 м3 не соответствует выбранному виду работ"_s.arg(
             FormatResult(volume, 4)));
-    const FoundationResult r = computeFoundation(length, width, height);
+    const FoundationResult r = foundationMaterials(volume, length, width, height);
     present(foundationCalculation(nodeText(kFoundationNode),
                 { Edit8->text(), Edit9->text(), Edit10->text() }, classes->button(chosen)->text(),
                 r, decimalSeparator()),

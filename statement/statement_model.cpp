@@ -7,6 +7,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -58,42 +59,24 @@ private:
     QList<StatementPosition> m_taken;
 };
 
-class NameCommand : public QUndoCommand {
+// An edit of one position's name or count: the new and the previous value, and how either is
+// put in place.
+template <typename Value> class EditCommand : public QUndoCommand {
 public:
-    NameCommand(StatementModel *model, int row, QString name)
-        : QUndoCommand(u"Изменение наименования"_s)
-        , m_model(model)
-        , m_row(row)
-        , m_name(std::move(name))
-        , m_previous(model->statement().at(row).name)
+    EditCommand(
+        const QString &text, Value value, Value previous, std::function<void(const Value &)> apply)
+        : QUndoCommand(text)
+        , m_value(std::move(value))
+        , m_previous(std::move(previous))
+        , m_apply(std::move(apply))
     {
     }
-    void redo() override { m_model->changeName(m_row, m_name); }
-    void undo() override { m_model->changeName(m_row, m_previous); }
+    void redo() override { m_apply(m_value); }
+    void undo() override { m_apply(m_previous); }
 
 private:
-    StatementModel *m_model;
-    int m_row;
-    QString m_name, m_previous;
-};
-
-class CountCommand : public QUndoCommand {
-public:
-    CountCommand(StatementModel *model, int row, int count)
-        : QUndoCommand(u"Изменение количества"_s)
-        , m_model(model)
-        , m_row(row)
-        , m_count(count)
-        , m_previous(model->statement().at(row).count)
-    {
-    }
-    void redo() override { m_model->changeCount(m_row, m_count); }
-    void undo() override { m_model->changeCount(m_row, m_previous); }
-
-private:
-    StatementModel *m_model;
-    int m_row;
-    int m_count, m_previous;
+    Value m_value, m_previous;
+    std::function<void(const Value &)> m_apply;
 };
 
 } // namespace
@@ -257,8 +240,10 @@ bool StatementModel::setData(const QModelIndex &index, const QVariant &value, in
     const StatementPosition &p = m_statement.at(index.row());
     if (index.column() == Name) {
         const QString name = value.toString();
+        const int row = index.row();
         if (name != p.name)
-            m_undo.push(new NameCommand(this, index.row(), name));
+            m_undo.push(new EditCommand<QString>(u"Изменение наименования"_s, name, p.name,
+                [this, row](const QString &value) { changeName(row, value); }));
         return true;
     }
     if (index.column() == Count) {
@@ -266,8 +251,10 @@ bool StatementModel::setData(const QModelIndex &index, const QVariant &value, in
         const int count = value.toInt(&ok);
         if (!ok || count < 1)
             return false; // a count is a whole number of pieces, at least one
+        const int row = index.row();
         if (count != p.count)
-            m_undo.push(new CountCommand(this, index.row(), count));
+            m_undo.push(new EditCommand<int>(u"Изменение количества"_s, count, p.count,
+                [this, row](const int &value) { changeCount(row, value); }));
         return true;
     }
     return false;
